@@ -1,0 +1,27 @@
+#include "app/screens.h"
+
+#include "app/about_screen.h"
+#include "app/exercise_menu.h"
+#include "app/navigator.h"
+#include "app/reciprocal_menu.h"
+#include "app/splash_screen.h"
+#include "drills/fraction_division/form2.h"
+
+namespace {
+
+template <typename Screen>
+Navigator::Factory make()
+{
+    return [](Navigator& navigator) { return std::make_unique<Screen>(navigator); };
+}
+
+}  // namespace
+
+void registerScreens(Navigator& navigator)
+{
+    navigator.registerScreen(ScreenId::Form1, make<SplashScreen>());
+    navigator.registerScreen(ScreenId::Form7, make<ExerciseMenu>());
+    navigator.registerScreen(ScreenId::Form5, make<ReciprocalMenu>());
+    navigator.registerScreen(ScreenId::Form12, make<AboutScreen>());
+    navigator.registerScreen(ScreenId::Form2, make<Form2>());
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+class Navigator;
+
+// Makes every screen of the program known to the navigator.
+void registerScreens(Navigator& navigator);

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QRect>
+#include <string_view>
+
+// How a caption is drawn: its type, its colour and where its text sits.
+struct CaptionLook {
+    enum class Align { Right, Centre };
+
+    double points = 18;
+    bool bold = true;
+    QColor colour = Qt::black;
+    Align align = Align::Right;
+};
+
+// A label with Arabic text laid out right to left at its designed place.
+//
+// Texts are always shown with a right-to-left base direction, whatever their
+// first character, so "70÷10=" reads "=10÷70" from left to right. The text
+// kept (and exposed to screen readers) is the caption as given.
+//
+// No text is ever cut: a caption whose text does not fit its designed box
+// widens (a centred one about its centre, a right-aligned one leftwards from
+// its right edge) and, if it must, grows in height about its middle, as far
+// as its room allows. The room is the whole window unless the screen sets a
+// narrower one (the score panel shares its strip between four labels). Only
+// a text wider than its room shrinks its type.
+class Caption : public QLabel {
+    Q_OBJECT
+
+public:
+    Caption(QWidget* parent, const QString& name, const QRect& designed, const CaptionLook& look,
+            const QString& text = QString());
+
+    void setCaption(const QString& text);
+    QString caption() const { return m_caption; }
+
+    QRect designedGeometry() const { return m_designed; }
+    // The part of the window the caption may spread into; an empty room
+    // means the whole window.
+    void setRoom(const QRect& room);
+    const CaptionLook& look() const { return m_look; }
+
+signals:
+    // The left button was pressed and released over the caption.
+    void clicked();
+    // The pointer moved over the caption (needs mouse tracking on).
+    void pointerMoved();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void fit();
+
+    QRect m_designed;
+    QRect m_room;
+    CaptionLook m_look;
+    QString m_caption;
+};
+
+// The caption text as it is handed to Qt for display: with a right-to-left
+// mark in front, so the base direction is right to left even for a text that
+// starts with a digit or a sign.
+QString rightToLeft(const QString& text);
+
+// A text of the drill logic (UTF-8) as Qt text.
+QString fromUtf8(std::string_view text);

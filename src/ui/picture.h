@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// A picture stretched over its box, drawn from one of the program's own
+// pictures (SVG resources), so it stays sharp at any screen scale. An empty
+// source shows nothing. The picture's accessible name says what it shows.
+class Picture : public QWidget {
+    Q_OBJECT
+
+public:
+    Picture(QWidget* parent, const QString& name, const QRect& box, const QString& source,
+            const QString& accessibleName);
+
+    void setSource(const QString& source);
+    QString source() const { return m_source; }
+
+signals:
+    // The pointer moved over the picture (needs mouse tracking on).
+    void pointerMoved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QString m_source;
+    QPixmap m_rendered;  // the source drawn at the current size and scale
+};
+
+// The program's pictures.
+namespace pictures {
+inline const QString banner = QStringLiteral(":/pictures/banner.svg");
+inline const QString background = QStringLiteral(":/pictures/background.svg");
+inline const QString tick = QStringLiteral(":/pictures/tick.svg");
+inline const QString cross = QStringLiteral(":/pictures/cross.svg");
+inline const QString icon = QStringLiteral(":/pictures/icon.svg");
+}  // namespace pictures

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QPushButton>
+
+// A push button with an Arabic caption, right to left, at its designed place.
+QPushButton* makeButton(QWidget* parent, const QString& name, const QRect& box,
+                        const QString& caption, const QFont& type);
+
+// Changes a button's caption, keeping what screen readers hear in step.
+void setButtonCaption(QPushButton* button, const QString& caption);

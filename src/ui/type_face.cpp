@@ -1,0 +1,45 @@
+#include "ui/type_face.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace typeface {
+
+namespace {
+
+const QStringList& arabicFamilies()
+{
+    // Naskh is the hand pupils learn; the UI variants keep line heights
+    // compact enough for the designed boxes.
+    static const QStringList families{QStringLiteral("Noto Naskh Arabic UI"),
+                                      QStringLiteral("Noto Sans Arabic UI"),
+                                      QStringLiteral("Noto Naskh Arabic"),
+                                      QStringLiteral("Noto Sans Arabic")};
+    return families;
+}
+
+}  // namespace
+
+int pixelsForPoints(double points) { return std::max(1, int(std::lround(points * 4.0 / 3.0))); }
+
+QFont arabic(double points, bool bold)
+{
+    QFont font;
+    font.setFamilies(arabicFamilies());
+    font.setPixelSize(pixelsForPoints(points));
+    font.setBold(bold);
+    return font;
+}
+
+QFont named(const QString& family, double points, bool bold)
+{
+    QFont font = arabic(points, bold);
+    QStringList families = arabicFamilies();
+    families.prepend(family);
+    font.setFamilies(families);
+    return font;
+}
+
+QFont controlDefault() { return arabic(9.75, true); }
+
+}  // namespace typeface

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QFont>
+
+// Type for the screens. Sizes are given in points as designed and set as
+// pixel sizes at 96 dots per inch (pt × 4/3), so every text takes the same
+// room on every desktop whatever its font settings; high-DPI scaling then
+// keeps it sharp.
+namespace typeface {
+
+// Point size to pixel size at 96 dpi.
+int pixelsForPoints(double points);
+
+// The bold Naskh face the labels use, with Arabic fallbacks.
+QFont arabic(double points, bool bold = true);
+
+// A named Latin face (the menu buttons ask for Arial) that still shapes
+// Arabic through the Arabic faces behind it.
+QFont named(const QString& family, double points, bool bold);
+
+// The face of controls whose design names no font: the Arabic face at a
+// size that reads well on buttons.
+QFont controlDefault();
+
+}  // namespace typeface

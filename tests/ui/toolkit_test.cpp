@@ -1,0 +1,159 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetrics>
+#include <QImage>
+#include <QKeyEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "ui/answer_box.h"
+#include "ui/caption.h"
+#include "ui/geometry.h"
+
+namespace {
+
+TEST(Geometry, TwipsBecomePixelsAtFifteenToOne)
+{
+    EXPECT_EQ(twips(8760, 360, 2970, 375), QRect(584, 24, 198, 25));
+    EXPECT_EQ(twips(0, 0, 12000, 9000).size(), QSize(800, 600));
+    // Edges are rounded, so boxes that touch in the design still touch.
+    const QRect left = twips(0, 0, 1007, 10), right = twips(1007, 0, 1000, 10);
+    EXPECT_EQ(left.right() + 1, right.left());
+    EXPECT_EQ(twips(-120, 1200, 12345, 8220).left(), -8);
+}
+
+// The columns of the caption's picture that hold ink.
+std::pair<int, int> inkColumns(QWidget& widget)
+{
+    const QImage image = widget.grab().toImage();
+    int first = image.width(), last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qAlpha(image.pixel(x, y)) > 0 && qGray(image.pixel(x, y)) < 128) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    return {first, last};
+}
+
+TEST(Caption, ReadsRightToLeftWhateverItsFirstCharacter)
+{
+    QWidget window;
+    window.resize(400, 200);
+    const CaptionLook look{27.75, true, Qt::black, CaptionLook::Align::Right};
+    Caption whole(&window, "whole", QRect(0, 0, 300, 60), look, "70÷10=");
+    Caption start(&window, "start", QRect(0, 0, 300, 60), look, "70÷10");
+    // Right-aligned right-to-left text ends on the right with its first
+    // character; "=" is the last character, so it is drawn leftmost.
+    const auto [wholeFirst, wholeLast] = inkColumns(whole);
+    const auto [startFirst, startLast] = inkColumns(start);
+    EXPECT_EQ(wholeLast, startLast);
+    EXPECT_LT(wholeFirst, startFirst - 5);
+    // What is kept and read out is the text as given.
+    EXPECT_EQ(whole.caption(), "70÷10=");
+    EXPECT_EQ(whole.accessibleName(), "70÷10=");
+}
+
+TEST(Caption, WidensInsteadOfCuttingAndShrinksOnlyPastItsRoom)
+{
+    QWidget window;
+    window.resize(400, 100);
+    const QString longText = QStringLiteral("عدد الاجابات الصحيحة :  99999");
+    Caption right(&window, "right", QRect(300, 10, 60, 25),
+                  CaptionLook{15.75, true, Qt::black, CaptionLook::Align::Right}, longText);
+    Caption centred(&window, "centred", QRect(170, 50, 60, 25),
+                    CaptionLook{15.75, true, Qt::black, CaptionLook::Align::Centre}, longText);
+    for (Caption* caption : {&right, &centred}) {
+        SCOPED_TRACE(caption->objectName().toStdString());
+        EXPECT_GE(caption->width(), QFontMetrics(caption->font()).horizontalAdvance(caption->text()));
+        EXPECT_GE(caption->height(), QFontMetrics(caption->font()).height());
+        EXPECT_TRUE(window.rect().contains(caption->geometry()));
+    }
+    EXPECT_EQ(right.geometry().right(), QRect(300, 10, 60, 25).right());
+    EXPECT_NEAR(centred.geometry().center().x(), QRect(170, 50, 60, 25).center().x(), 1);
+    // Both still use the designed type: the text fits the window.
+    EXPECT_EQ(right.font().pixelSize(), 21);
+
+    // Back to a short text, the caption goes back to its designed width; its
+    // height stays that of a line of its type, about the designed middle.
+    right.setCaption(QStringLiteral("0"));
+    EXPECT_EQ(right.geometry().left(), 300);
+    EXPECT_EQ(right.geometry().width(), 60);
+    EXPECT_NEAR(right.geometry().center().y(), QRect(300, 10, 60, 25).center().y(), 1);
+
+    // Pushed against the window's edge, a caption slides along rather than
+    // leave the window.
+    Caption edge(&window, "edge", QRect(10, 70, 60, 25),
+                 CaptionLook{15.75, true, Qt::black, CaptionLook::Align::Right}, longText);
+    EXPECT_EQ(edge.geometry().left(), 0);
+
+    // A room narrower than the text makes the type smaller, never cuts it.
+    right.setCaption(longText);
+    right.setRoom(QRect(250, 0, 150, 100));
+    EXPECT_LT(right.font().pixelSize(), 21);
+    EXPECT_TRUE(QRect(250, 0, 150, 100).contains(right.geometry()));
+    EXPECT_GE(right.width(), QFontMetrics(right.font()).horizontalAdvance(right.text()));
+}
+
+// Types a character that has no key of its own on a Latin keyboard.
+void typeText(QWidget* target, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+}
+
+class AnswerBoxTest : public ::testing::Test {
+protected:
+    QWidget window;
+    AnswerBox digits{&window, "digits", QRect(0, 0, 100, 40),
+                     AnswerBoxLook{48, true, Qt::red, 3, true}, "digits"};
+    AnswerBox sign{&window, "sign", QRect(0, 50, 100, 40), AnswerBoxLook{72, true, Qt::red, 1, false},
+                   "sign"};
+};
+
+TEST_F(AnswerBoxTest, TypedCharactersOtherThanDigitsAreDropped)
+{
+    QTest::keyClicks(&digits, "a1- 2x\t");
+    QTest::keyClick(&digits, Qt::Key_Return);
+    QTest::keyClick(&digits, Qt::Key_Escape);
+    EXPECT_EQ(digits.text(), "12");
+    typeText(&digits, "٣");  // an Arabic-Indic digit is not a digit key
+    EXPECT_EQ(digits.text(), "12");
+    QTest::keyClicks(&digits, "3456");  // the box holds three characters
+    EXPECT_EQ(digits.text(), "123");
+}
+
+TEST_F(AnswerBoxTest, EditingKeysAndPastingStillWork)
+{
+    QTest::keyClicks(&digits, "123");
+    QTest::keyClick(&digits, Qt::Key_Backspace);
+    EXPECT_EQ(digits.text(), "12");
+    QTest::keyClick(&digits, Qt::Key_Home);
+    QTest::keyClick(&digits, Qt::Key_Delete);
+    EXPECT_EQ(digits.text().size(), 1);
+    digits.clear();
+    // Pasted text does not pass the key filter; the box's length still holds.
+    QApplication::clipboard()->setText(QStringLiteral("a-9z"));
+    QTest::keyClick(&digits, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(digits.text(), "a-9");
+}
+
+TEST_F(AnswerBoxTest, AnUnfilteredBoxTakesAnyOneCharacter)
+{
+    typeText(&sign, "×");
+    EXPECT_EQ(sign.text(), "×");
+    sign.clear();
+    QTest::keyClicks(&sign, "x*");
+    EXPECT_EQ(sign.text(), "x");
+    EXPECT_EQ(sign.layoutDirection(), Qt::RightToLeft);
+}
+
+TEST_F(AnswerBoxTest, ALockedBoxTakesNothing)
+{
+    digits.setLocked(true);
+    QTest::keyClicks(&digits, "12");
+    EXPECT_EQ(digits.text(), "");
+    EXPECT_TRUE(digits.locked());
+}
+
+}  // namespace
