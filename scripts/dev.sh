@@ -19,7 +19,7 @@ esac
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins
-  libsndfile1-dev libpulse-dev
+  libsndfile1-dev libpulse-dev libfontconfig-dev
   sound-theme-freedesktop fonts-noto-ui-core
 )
 if [ "$mode" = test ]; then

@@ -12,7 +12,8 @@
 #include "ui/type_face.h"
 
 ExerciseMenu::ExerciseMenu(Navigator& navigator)
-    : ScreenWindow(ScreenId::Form7, 12000, 9000, QStringLiteral("Form5")), m_navigator(navigator)
+    : ScreenWindow(ScreenId::Form7, 12000, 9000, QStringLiteral("Form5"), menuBackground),
+      m_navigator(navigator)
 {
     new Picture(this, QStringLiteral("Image1"), twips(0, 0, 12105, 8940), pictures::background,
                 QString());

@@ -1,5 +1,8 @@
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
+#include <fontconfig/fontconfig.h>
+#include <thread>
 
 #include "app/navigator.h"
 #include "app/screens.h"
@@ -7,15 +10,20 @@
 
 int main(int argc, char* argv[])
 {
+    // Reading the desktop's font configuration is the largest single cost of
+    // the first screen. It runs on a second thread while Qt connects to the
+    // display; Qt then finds it done.
+    std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
+    fontConfiguration.join();
     QApplication::setApplicationName(QStringLiteral("qisma"));
     QApplication::setLayoutDirection(Qt::RightToLeft);
 
     Navigator navigator;
     registerScreens(navigator);
     navigator.showScreen(ScreenId::Form1);
-    // The icon is set once the first window is up: its picture is not
-    // needed to draw the splash screen.
-    QApplication::setWindowIcon(QIcon(pictures::icon));
+    // The icon is set once the event loop runs: drawing it is not needed for
+    // the splash screen.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(QIcon(pictures::icon)); });
     return app.exec();
 }

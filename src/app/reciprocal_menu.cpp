@@ -21,7 +21,8 @@ QColor ReciprocalMenu::normalColour()
 QColor ReciprocalMenu::highlightColour() { return QColor(0xbfcddb); }
 
 ReciprocalMenu::ReciprocalMenu(Navigator& navigator)
-    : ScreenWindow(ScreenId::Form5, 12000, 9000, QStringLiteral("Form5")), m_navigator(navigator)
+    : ScreenWindow(ScreenId::Form5, 12000, 9000, QStringLiteral("Form5"), menuBackground),
+      m_navigator(navigator)
 {
     auto* background = new Picture(this, QStringLiteral("Image1"), twips(0, 0, 12105, 8940),
                                    pictures::background, QString());

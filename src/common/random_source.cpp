@@ -56,7 +56,10 @@ ClockRandomSource::ClockRandomSource() : m_entropy(startEntropy())
     reseed();
 }
 
-ClockRandomSource::ClockRandomSource(std::uint64_t seed) : m_engine(seed), m_entropy(seed) {}
+ClockRandomSource::ClockRandomSource(std::uint64_t seed)
+    : m_engine(seed), m_entropy(seed), m_fixedSeed(true)
+{
+}
 
 double ClockRandomSource::nextUnit()
 {
@@ -69,10 +72,12 @@ void ClockRandomSource::reseed()
 {
     // The counter makes re-seeds within one clock tick differ; the entropy
     // taken at start makes two runs differ; the clocks make it fresh.
+    // A source made with a fixed seed leaves the clocks out, so a whole run
+    // of draws and re-seeds repeats exactly.
     ++m_reseeds;
-    const auto steady = static_cast<std::uint64_t>(
+    const auto steady = m_fixedSeed ? 0 : static_cast<std::uint64_t>(
         std::chrono::steady_clock::now().time_since_epoch().count());
-    const auto wall = static_cast<std::uint64_t>(
+    const auto wall = m_fixedSeed ? 0 : static_cast<std::uint64_t>(
         std::chrono::system_clock::now().time_since_epoch().count());
     std::seed_seq sequence{low(steady),    high(steady),    low(wall),       high(wall),
                            low(m_entropy), high(m_entropy), low(m_reseeds), high(m_reseeds)};

@@ -26,7 +26,8 @@ public:
 class ClockRandomSource final : public RandomSource {
 public:
     ClockRandomSource();
-    // A fixed seed, for statistical tests that must be repeatable.
+    // A fixed seed, for statistical tests that must be repeatable: its
+    // re-seeds leave the clock out, so every run draws the same sequence.
     explicit ClockRandomSource(std::uint64_t seed);
 
     double nextUnit() override;
@@ -36,6 +37,7 @@ private:
     std::mt19937_64 m_engine;
     std::uint64_t m_entropy;
     std::uint64_t m_reseeds = 0;
+    bool m_fixedSeed = false;
 };
 
 // A source that hands out given values in turn, for tests. It wraps round

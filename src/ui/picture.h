@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QWidget>
 
@@ -28,6 +29,10 @@ private:
     QString m_source;
     QPixmap m_rendered;  // the source drawn at the current size and scale
 };
+
+// The colour of the background picture's lower edge, for the strip of a
+// window that the picture leaves uncovered.
+inline const QColor menuBackground{0x47, 0x6e, 0x9c};
 
 // The program's pictures.
 namespace pictures {

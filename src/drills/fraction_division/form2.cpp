@@ -1,0 +1,297 @@
+#include "drills/fraction_division/form2.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/navigator.h"
+#include "common/random_source.h"
+#include "ui/answer_box.h"
+#include "ui/caption.h"
+#include "ui/geometry.h"
+#include "ui/picture.h"
+#include "ui/push_button.h"
+#include "ui/shapes.h"
+#include "ui/type_face.h"
+
+namespace {
+
+// Where each answer box and its mark stand, and what a screen reader calls them.
+struct BoxDesign {
+    const char* name;
+    QRect box;
+    int maxLength;
+    const char* markName;
+    QRect mark;
+    const char* spoken;
+};
+
+const BoxDesign boxDesigns[boxCount] = {
+    {"txtb1", twips(4200, 2040, 1575, 1245), 2, "imgb1", twips(6000, 2280, 630, 600),
+     "بسط الكسر الأول"},
+    {"txtm1", twips(4200, 3600, 1575, 1245), 2, "imgm1", twips(6000, 3960, 630, 600),
+     "مقام الكسر الأول"},
+    {"txtamalya", twips(3000, 2880, 975, 1245), 1, "imgamalya", twips(3120, 2040, 630, 600),
+     "علامة العملية"},
+    {"txtb2", twips(1200, 2040, 1575, 1245), 2, "imgb2", twips(480, 2280, 630, 600),
+     "بسط مقلوب الكسر الثاني"},
+    {"txtm2", twips(1200, 3600, 1575, 1245), 2, "imgm2", twips(480, 3960, 630, 600),
+     "مقام مقلوب الكسر الثاني"},
+    {"txtb3", twips(5040, 5040, 1815, 1245), 3, "imgb3", twips(6960, 5400, 630, 600),
+     "بسط الناتج"},
+    {"txtm3", twips(5040, 6720, 1815, 1245), 3, "imgm3", twips(6960, 6840, 630, 600),
+     "مقام الناتج"},
+};
+
+struct StepButtonDesign {
+    const char* name;
+    QRect box;
+};
+
+const StepButtonDesign stepButtonDesigns[4] = {
+    {"step1", twips(5520, 1320, 1575, 615)},
+    {"step2", twips(2760, 1320, 1335, 615)},
+    {"step3", twips(1200, 1320, 1335, 615)},
+    {"step4", twips(7080, 4680, 1335, 615)},
+};
+
+const char* const timerNames[drillTimerCount] = {"Timer1", "hide1", "hide2", "hide3", "hide4"};
+
+QString markPicture(MarkState state)
+{
+    switch (state) {
+    case MarkState::Tick: return pictures::tick;
+    case MarkState::Cross: return pictures::cross;
+    case MarkState::None: break;
+    }
+    return QString();
+}
+
+}  // namespace
+
+Form2::Form2(Navigator& navigator)
+    : ScreenWindow(ScreenId::Form2, 12000, 9000, QString(), Qt::black),
+      m_navigator(navigator),
+      m_random(navigator.makeRandomSource()),
+      m_drill(*m_random, *this)
+{
+    build();
+}
+
+Form2::~Form2() = default;
+
+void Form2::build()
+{
+    new Picture(this, QStringLiteral("Image1"), twips(-120, 1200, 12345, 8220),
+                pictures::background, QString());
+    m_score = std::make_unique<ScorePanel>(this);
+
+    new Caption(this, QStringLiteral("Label1"), twips(7920, 1440, 2745, 855),
+                CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Right},
+                QStringLiteral("أوجد ناتج :"));
+    const CaptionLook problem{72, true, Qt::white, CaptionLook::Align::Centre};
+    const QColor bar = Qt::white;
+    m_b1 = new Caption(this, QStringLiteral("b1"), twips(10395, 2160, 825, 1695), problem,
+                       QStringLiteral("2"));
+    m_m1 = new Caption(this, QStringLiteral("m1"), twips(10440, 3360, 825, 1695), problem,
+                       QStringLiteral("2"));
+    new LineShape(this, QStringLiteral("Line1"), 11760, 9960, 3480, bar);
+    new Caption(this, QStringLiteral("Label14"), twips(9000, 2760, 825, 1695), problem,
+                QStringLiteral("÷"));
+    m_b2 = new Caption(this, QStringLiteral("b2"), twips(7560, 2160, 825, 1695), problem,
+                       QStringLiteral("2"));
+    m_m2 = new Caption(this, QStringLiteral("m2"), twips(7560, 3360, 825, 1695), problem,
+                       QStringLiteral("2"));
+    new LineShape(this, QStringLiteral("Line2"), 8760, 6960, 3480, bar);
+    new Caption(this, QStringLiteral("Label13"), twips(6120, 2760, 825, 1695), problem,
+                QStringLiteral("="));
+
+    const QFont buttonType = typeface::controlDefault();
+    for (int step = 1; step <= 4; ++step) {
+        const StepButtonDesign& design = stepButtonDesigns[step - 1];
+        QPushButton* button = makeButton(this, QString::fromLatin1(design.name), design.box,
+                                         fromUtf8(m_drill.stepCaption(step)), buttonType);
+        connect(button, &QPushButton::clicked, this, [this, step] {
+            m_drill.pressStep(step, boxTexts());
+            render();
+        });
+        m_stepButtons[std::size_t(step - 1)] = button;
+    }
+
+    for (int i = 0; i < boxCount; ++i) {
+        const BoxDesign& design = boxDesigns[i];
+        const bool sign = Box(i) == Box::amalya;
+        const AnswerBoxLook look{sign ? 72.0 : 48.0, true, Qt::red, design.maxLength, !sign};
+        m_boxes[std::size_t(i)] = new AnswerBox(this, QString::fromLatin1(design.name),
+                                                design.box, look, QString::fromUtf8(design.spoken));
+        m_marks[std::size_t(i)] = new Picture(this, QString::fromLatin1(design.markName),
+                                              design.mark, QString(),
+                                              QStringLiteral("علامة ") + QString::fromUtf8(design.spoken));
+    }
+    m_stepExtras[0] = {new LineShape(this, QStringLiteral("Line11"), 5880, 4080, 3480, bar)};
+    m_stepExtras[2] = {new LineShape(this, QStringLiteral("Line22"), 2880, 1080, 3480, bar),
+                       new Caption(this, QStringLiteral("yosawi1"), twips(240, 2760, 825, 1695),
+                                   problem, QStringLiteral("="))};
+    m_stepExtras[3] = {new LineShape(this, QStringLiteral("Line33"), 6840, 5040, 6480, bar),
+                       new Caption(this, QStringLiteral("yosawi2"), twips(7080, 5760, 825, 1695),
+                                   problem, QStringLiteral("="))};
+
+    m_newQuestion = makeButton(this, QStringLiteral("cnew"), twips(10080, 5400, 1215, 615),
+                               QStringLiteral("سؤال جديد"), buttonType);
+    connect(m_newQuestion, &QPushButton::clicked, this, [this] {
+        m_drill.newQuestion();
+        render();
+    });
+    m_helpButton = makeButton(this, QStringLiteral("Comhelp"), twips(9720, 6360, 1335, 735),
+                              fromUtf8(m_drill.helpButtonCaption()), buttonType);
+    connect(m_helpButton, &QPushButton::clicked, this, [this] {
+        m_drill.toggleHelp();
+        render();
+    });
+    m_help = makeFrame(this, QStringLiteral("help"), twips(3240, 8040, 6375, 975),
+                       QStringLiteral("المساعدة"), buttonType, Qt::white);
+    m_helpText = new QPlainTextEdit(m_help);
+    m_helpText->setObjectName(QStringLiteral("Txthelp"));
+    m_helpText->setAccessibleName(QStringLiteral("نص المساعدة"));
+    m_helpText->setGeometry(twips(120, 360, 6015, 495));
+    m_helpText->setLayoutDirection(Qt::RightToLeft);
+    m_helpText->setFont(buttonType);
+    m_helpText->setReadOnly(true);
+    m_helpText->setFrameShape(QFrame::NoFrame);
+    m_helpText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_helpText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QTextOption rightAligned = m_helpText->document()->defaultTextOption();
+    rightAligned.setTextDirection(Qt::RightToLeft);
+    rightAligned.setAlignment(Qt::AlignRight);
+    m_helpText->document()->setDefaultTextOption(rightAligned);
+
+    // The sources of every mark's tick and cross; never shown themselves.
+    new Picture(this, QStringLiteral("imgtrue"), twips(11280, 2160, 630, 600), pictures::tick,
+                QStringLiteral("علامة صح"));
+    new Picture(this, QStringLiteral("imgfalse"), twips(11280, 3840, 630, 600), pictures::cross,
+                QStringLiteral("علامة خطأ"));
+    findChild<Picture*>(QStringLiteral("imgtrue"))->hide();
+    findChild<Picture*>(QStringLiteral("imgfalse"))->hide();
+
+    auto* home = new Caption(this, QStringLiteral("Label7"), twips(1920, 8400, 945, 420),
+                             CaptionLook{18, true, Qt::black, CaptionLook::Align::Centre},
+                             QStringLiteral("الواجهة"));
+    connect(home, &Caption::clicked, this,
+            [this] { m_navigator.goTo(ScreenId::Form2, ScreenId::Form5); });
+
+    for (int i = 0; i < drillTimerCount; ++i) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QString::fromLatin1(timerNames[i]));
+        timer->setSingleShot(true);
+        timer->setInterval(DrillTimer(i) == DrillTimer::Timer1 ? 1 : 2000);
+        connect(timer, &QTimer::timeout, this, [this, i] { timerTick(DrillTimer(i)); });
+        m_timers[std::size_t(i)] = timer;
+    }
+
+    render();
+}
+
+void Form2::load()
+{
+    m_drill.load();
+    render();
+}
+
+void Form2::timerTick(DrillTimer which)
+{
+    switch (which) {
+    case DrillTimer::Timer1: m_drill.timer1Fired(); break;
+    case DrillTimer::Hide1: m_drill.clearMarks(1); break;
+    case DrillTimer::Hide2: m_drill.clearMarks(2); break;
+    case DrillTimer::Hide3: m_drill.clearMarks(3); break;
+    case DrillTimer::Hide4: m_drill.clearMarks(4); break;
+    }
+    render();
+}
+
+bool Form2::screenKey(QKeyEvent* event)
+{
+    // Escape ends the program once the first problem has switched key preview on.
+    if (keyPreview() && event->key() == Qt::Key_Escape) {
+        m_navigator.endProgram();
+        return true;
+    }
+    return false;
+}
+
+void Form2::play(Verdict verdict)
+{
+    // The pupil sees the marks' states and the counters change before the
+    // sound; the marks themselves appear only after it.
+    render();
+    repaint();
+    m_navigator.playSound(verdict);
+}
+
+FractionDivisionDrill::BoxTexts Form2::boxTexts() const
+{
+    FractionDivisionDrill::BoxTexts texts;
+    for (int i = 0; i < boxCount; ++i)
+        texts[std::size_t(i)] = m_boxes[std::size_t(i)]->text().toStdString();
+    return texts;
+}
+
+void Form2::render()
+{
+    m_score->show(m_drill.score());
+    if (m_drill.problemDrawn()) {
+        m_b1->setCaption(QString::number(m_drill.b1()));
+        m_m1->setCaption(QString::number(m_drill.m1()));
+        m_b2->setCaption(QString::number(m_drill.b2()));
+        m_m2->setCaption(QString::number(m_drill.m2()));
+    }
+
+    for (int step = 1; step <= 4; ++step) {
+        QPushButton* button = m_stepButtons[std::size_t(step - 1)];
+        setButtonCaption(button, fromUtf8(m_drill.stepCaption(step)));
+        button->setVisible(m_drill.stepButtonShown(step));
+        for (QWidget* extra : m_stepExtras[std::size_t(step - 1)])
+            extra->setVisible(m_drill.stepBoxesShown(step));
+    }
+    for (int i = 0; i < boxCount; ++i) {
+        const Box which = Box(i);
+        box(which)->setVisible(m_drill.stepBoxesShown(FractionDivisionDrill::stepOf(which)));
+        const Mark& mark = m_drill.mark(which);
+        Picture* picture = m_marks[std::size_t(i)];
+        picture->setSource(markPicture(mark.state));
+        picture->setVisible(mark.shown);
+    }
+
+    m_newQuestion->setVisible(m_drill.newQuestionShown());
+    setButtonCaption(m_helpButton, fromUtf8(m_drill.helpButtonCaption()));
+    const QString help = fromUtf8(m_drill.helpText());
+    if (m_helpText->toPlainText() != help)
+        m_helpText->setPlainText(help);
+    m_help->setVisible(m_drill.helpShown());
+
+    setKeyPreview(m_drill.keyPreview());
+    syncTimers();
+
+    for (Box emptied : m_drill.takeBoxesToEmpty())
+        box(emptied)->clear();
+    if (const auto focus = m_drill.takeFocusRequest())
+        box(*focus)->setFocus();
+}
+
+void Form2::syncTimers()
+{
+    for (int i = 0; i < drillTimerCount; ++i) {
+        const TimerArm& arm = m_drill.timer(DrillTimer(i));
+        QTimer* timer = m_timers[std::size_t(i)];
+        // A new generation means the drill armed the timer again: start the
+        // countdown afresh.
+        if (arm.armed && arm.generation != m_startedGeneration[std::size_t(i)]) {
+            m_startedGeneration[std::size_t(i)] = arm.generation;
+            timer->start();
+        } else if (!arm.armed && timer->isActive()) {
+            timer->stop();
+        }
+    }
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "drills/fraction_division/fraction_division_drill.h"
+#include "scoring/feedback.h"
+#include "scoring/score_panel.h"
+#include "ui/screen_window.h"
+
+class AnswerBox;
+class Caption;
+class LineShape;
+class Navigator;
+class Picture;
+class QGroupBox;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+class RandomSource;
+
+// Form2: the fraction division screen. It shows FractionDivisionDrill: the
+// problem, the four step buttons with their boxes and marks, the help panel
+// and the score panel. Each event goes to one operation of the drill, after
+// which the screen draws the drill's state again.
+class Form2 final : public ScreenWindow, private Feedback {
+    Q_OBJECT
+
+public:
+    explicit Form2(Navigator& navigator);
+    ~Form2() override;
+
+    void load() override;
+
+    const FractionDivisionDrill& drill() const { return m_drill; }
+    QTimer* timer(DrillTimer which) const { return m_timers[std::size_t(which)]; }
+    // What a tick of the timer does.
+    void timerTick(DrillTimer which);
+
+protected:
+    bool screenKey(QKeyEvent* event) override;
+
+private:
+    // Feedback: shows what the check has changed so far, then plays.
+    void play(Verdict verdict) override;
+
+    void build();
+    void render();
+    void syncTimers();
+    FractionDivisionDrill::BoxTexts boxTexts() const;
+    AnswerBox* box(Box which) const { return m_boxes[std::size_t(which)]; }
+
+    Navigator& m_navigator;
+    std::unique_ptr<RandomSource> m_random;
+    FractionDivisionDrill m_drill;
+
+    std::unique_ptr<ScorePanel> m_score;
+    Caption* m_b1 = nullptr;
+    Caption* m_m1 = nullptr;
+    Caption* m_b2 = nullptr;
+    Caption* m_m2 = nullptr;
+    std::array<QPushButton*, 4> m_stepButtons{};
+    std::array<AnswerBox*, boxCount> m_boxes{};
+    std::array<Picture*, boxCount> m_marks{};
+    // Shown with the boxes of steps 1, 3 and 4: fraction bars and equals signs.
+    std::array<std::vector<QWidget*>, 4> m_stepExtras;
+    QPushButton* m_newQuestion = nullptr;
+    QPushButton* m_helpButton = nullptr;
+    QGroupBox* m_help = nullptr;
+    QPlainTextEdit* m_helpText = nullptr;
+    std::array<QTimer*, drillTimerCount> m_timers{};
+    std::array<std::uint64_t, drillTimerCount> m_startedGeneration{};
+};
