@@ -16,7 +16,7 @@ ExerciseMenu::ExerciseMenu(Navigator& navigator)
       m_navigator(navigator)
 {
     new Picture(this, QStringLiteral("Image1"), twips(0, 0, 12105, 8940), pictures::background,
-                QString());
+                QStringLiteral("صورة الخلفية"));
     new Caption(this, QStringLiteral("Label1"), twips(4380, 840, 2805, 645),
                 CaptionLook{27.75, true, Qt::white, CaptionLook::Align::Centre},
                 QStringLiteral("واجهة التمارين"));

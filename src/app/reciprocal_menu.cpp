@@ -25,7 +25,7 @@ ReciprocalMenu::ReciprocalMenu(Navigator& navigator)
       m_navigator(navigator)
 {
     auto* background = new Picture(this, QStringLiteral("Image1"), twips(0, 0, 12105, 8940),
-                                   pictures::background, QString());
+                                   pictures::background, QStringLiteral("صورة الخلفية"));
     auto* title = new Caption(this, QStringLiteral("Label1"), twips(3233, 840, 5535, 855),
                               CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Right},
                               QStringLiteral("قسمة الكسور الاعتيادية"));

@@ -18,13 +18,17 @@
 // Lets GoogleTest print Qt texts readably when a comparison fails.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
+// The draw that makes below(11) give `value`.
+inline double drawOf(int value) { return (value + 0.5) / 11.0; }
+
 struct FakeServices {
     std::vector<Verdict> sounds;
     std::function<void(Verdict)> onSound;  // runs inside the "sound"
     std::vector<QString> launched;
     bool launchSucceeds = true;
     std::vector<QString> failures;
-    std::vector<double> draws{0.5};
+    // Drawn in turn: 3/4 ÷ 2/5 (draws come as b1, b2, m1, m2).
+    std::vector<double> draws{drawOf(3), drawOf(2), drawOf(4), drawOf(5)};
 };
 
 inline void installFakes(Navigator& navigator, FakeServices& fakes)
@@ -71,6 +75,3 @@ protected:
     FakeServices fakes;
     Navigator navigator;
 };
-
-// The draw that makes below(11) give `value`.
-inline double drawOf(int value) { return (value + 0.5) / 11.0; }

@@ -69,6 +69,17 @@ QString markPicture(MarkState state)
     return QString();
 }
 
+// What a screen reader says of a mark.
+QString markVerdict(MarkState state)
+{
+    switch (state) {
+    case MarkState::Tick: return QStringLiteral("صح");
+    case MarkState::Cross: return QStringLiteral("خطأ");
+    case MarkState::None: break;
+    }
+    return QString();
+}
+
 }  // namespace
 
 Form2::Form2(Navigator& navigator)
@@ -85,7 +96,7 @@ Form2::~Form2() = default;
 void Form2::build()
 {
     new Picture(this, QStringLiteral("Image1"), twips(-120, 1200, 12345, 8220),
-                pictures::background, QString());
+                pictures::background, QStringLiteral("صورة الخلفية"));
     m_score = std::make_unique<ScorePanel>(this);
 
     new Caption(this, QStringLiteral("Label1"), twips(7920, 1440, 2745, 855),
@@ -168,12 +179,12 @@ void Form2::build()
     m_helpText->document()->setDefaultTextOption(rightAligned);
 
     // The sources of every mark's tick and cross; never shown themselves.
-    new Picture(this, QStringLiteral("imgtrue"), twips(11280, 2160, 630, 600), pictures::tick,
-                QStringLiteral("علامة صح"));
-    new Picture(this, QStringLiteral("imgfalse"), twips(11280, 3840, 630, 600), pictures::cross,
-                QStringLiteral("علامة خطأ"));
-    findChild<Picture*>(QStringLiteral("imgtrue"))->hide();
-    findChild<Picture*>(QStringLiteral("imgfalse"))->hide();
+    auto* tick = new Picture(this, QStringLiteral("imgtrue"), twips(11280, 2160, 630, 600),
+                             pictures::tick, QStringLiteral("علامة صح"));
+    auto* cross = new Picture(this, QStringLiteral("imgfalse"), twips(11280, 3840, 630, 600),
+                              pictures::cross, QStringLiteral("علامة خطأ"));
+    tick->hide();
+    cross->hide();
 
     auto* home = new Caption(this, QStringLiteral("Label7"), twips(1920, 8400, 945, 420),
                              CaptionLook{18, true, Qt::black, CaptionLook::Align::Centre},
@@ -261,6 +272,7 @@ void Form2::render()
         const Mark& mark = m_drill.mark(which);
         Picture* picture = m_marks[std::size_t(i)];
         picture->setSource(markPicture(mark.state));
+        picture->setAccessibleDescription(markVerdict(mark.state));
         picture->setVisible(mark.shown);
     }
 

@@ -14,13 +14,9 @@
 
 namespace {
 
-// The problem 3/4 ÷ 2/5: draws come as b1, b2, m1, m2.
-const std::vector<double> threeQuartersByTwoFifths{drawOf(3), drawOf(2), drawOf(4), drawOf(5)};
-
+// Every test works the problem 3/4 ÷ 2/5, which the fake random source draws.
 class Form2Test : public ScreenTest {
 protected:
-    Form2Test() { fakes.draws = threeQuartersByTwoFifths; }
-
     // Opens the screen from the exercise menu and lets its first problem be drawn.
     Form2* open()
     {
