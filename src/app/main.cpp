@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QIcon>
 #include <QTimer>
 #include <fontconfig/fontconfig.h>
 #include <thread>
@@ -24,6 +23,6 @@ int main(int argc, char* argv[])
     navigator.showScreen(ScreenId::Form1);
     // The icon is set once the event loop runs: drawing it is not needed for
     // the splash screen.
-    QTimer::singleShot(0, [] { QApplication::setWindowIcon(QIcon(pictures::icon)); });
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(applicationIcon()); });
     return app.exec();
 }

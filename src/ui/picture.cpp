@@ -58,3 +58,21 @@ void Picture::mouseMoveEvent(QMouseEvent* event)
     emit pointerMoved();
     QWidget::mouseMoveEvent(event);
 }
+
+QIcon applicationIcon()
+{
+    registerPictures();
+    // Drawn here rather than handed to Qt as an SVG file: that would load an
+    // icon plugin and draw many more sizes than a window icon needs.
+    QSvgRenderer renderer(pictures::icon);
+    QIcon icon;
+    for (const int side : {32, 64, 128}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QPixmap>
 #include <QWidget>
 
@@ -29,6 +30,9 @@ private:
     QString m_source;
     QPixmap m_rendered;  // the source drawn at the current size and scale
 };
+
+// The program's icon, drawn from its picture at the sizes desktops ask for.
+QIcon applicationIcon();
 
 // The colour of the background picture's lower edge, for the strip of a
 // window that the picture leaves uncovered.
