@@ -170,11 +170,8 @@ TEST_F(FrameTest, SiblingProgramsStartFromTheProgramFolder)
     EXPECT_EQ(fakes.launched[0], menu->launchFolder() + "brogram/velmora.exe");
     EXPECT_EQ(fakes.launched[1], menu->launchFolder() + "brogram/quindel.exe");
     EXPECT_TRUE(fakes.failures.empty());
-}
 
-TEST_F(FrameTest, AFailedSiblingStartIsToldAndTheMenuStaysAsItWas)
-{
-    toMenu();
+    // A start that fails is told to the pupil and leaves the menu as it was.
     fakes.launchSucceeds = false;
     control<QPushButton>(ScreenId::Form7, "Command6")->click();
     ASSERT_EQ(fakes.failures.size(), 1u);
@@ -256,21 +253,16 @@ TEST_F(FrameTest, EscapeEndsTheProgramOnlyWhereItShould)
     EXPECT_FALSE(navigator.programEnded());
 
     click(ScreenId::Form7, "Command2");
+    // Other keys leave the reciprocal menu as it is.
+    QTest::keyClicks(navigator.screen(ScreenId::Form5), "a1 ");
+    QTest::keyClick(navigator.screen(ScreenId::Form5), Qt::Key_Return);
+    EXPECT_TRUE(shown(ScreenId::Form5));
+    EXPECT_FALSE(navigator.programEnded());
     pressEscape(ScreenId::Form5);
     EXPECT_TRUE(navigator.programEnded());
     // Every screen is gone and no timer runs any more.
     for (ScreenId id : {ScreenId::Form1, ScreenId::Form5, ScreenId::Form7, ScreenId::Form12})
         EXPECT_FALSE(shown(id));
-}
-
-TEST_F(FrameTest, OtherKeysLeaveTheReciprocalMenuAsItIs)
-{
-    toMenu();
-    click(ScreenId::Form7, "Command2");
-    QTest::keyClicks(navigator.screen(ScreenId::Form5), "a1 ");
-    QTest::keyClick(navigator.screen(ScreenId::Form5), Qt::Key_Return);
-    EXPECT_TRUE(shown(ScreenId::Form5));
-    EXPECT_FALSE(navigator.programEnded());
 }
 
 TEST_F(FrameTest, ExitOnTheExerciseMenuEndsTheProgram)

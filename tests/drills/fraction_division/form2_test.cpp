@@ -1,5 +1,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -7,9 +8,7 @@
 
 #include "../../ui/ui_test_support.h"
 #include "drills/fraction_division/form2.h"
-#include "ui/answer_box.h"
 #include "ui/caption.h"
-#include "ui/geometry.h"
 #include "ui/picture.h"
 
 namespace {
@@ -22,8 +21,8 @@ protected:
     {
         navigator.showScreen(ScreenId::Form7);
         QTest::mouseClick(control(ScreenId::Form7, "Command1"), Qt::LeftButton);
-        auto* form = static_cast<Form2*>(navigator.screen(ScreenId::Form2));
-        EXPECT_TRUE(QTest::qWaitFor([form] { return form->drill().problemDrawn(); }, 1000));
+        form = static_cast<Form2*>(navigator.screen(ScreenId::Form2));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return form->drill().problemDrawn(); }, 1000));
         return form;
     }
 
@@ -31,6 +30,8 @@ protected:
     {
         if (auto* caption = control<Caption>(ScreenId::Form2, name))
             return caption->caption();
+        if (auto* edit = control<QPlainTextEdit>(ScreenId::Form2, name))
+            return edit->toPlainText();
         if (auto* button = control<QPushButton>(ScreenId::Form2, name))
             return button->accessibleName();
         return control<QLineEdit>(ScreenId::Form2, name)->text();
@@ -41,9 +42,9 @@ protected:
         auto* picture = control<Picture>(ScreenId::Form2, name);
         return picture->isVisible() ? picture->source() : QString();
     }
-    QString focused() { return navigator.screen(ScreenId::Form2)->focusWidget()->objectName(); }
-
+    QString focused() { return form->focusWidget()->objectName(); }
     void press(const char* name) { QTest::mouseClick(control(ScreenId::Form2, name), Qt::LeftButton); }
+
     // Empties the box and types the characters into it one key at a time.
     void type(const char* box, const char* keys)
     {
@@ -54,36 +55,42 @@ protected:
             QApplication::sendEvent(edit, &press);
         }
     }
-    void fire(DrillTimer which)
+
+    // Answers step 1 to step `last` right, opening step 1 first.
+    void solveUpTo(int last)
     {
-        static_cast<Form2*>(navigator.screen(ScreenId::Form2))->timerTick(which);
+        press("step1");
+        const char* answers[4][3] = {{"txtb1", "3", "4"}, {"txtamalya", "×", nullptr},
+                                     {"txtb2", "5", "2"}, {"txtb3", "15", "8"}};
+        const char* second[4] = {"txtm1", nullptr, "txtm2", "txtm3"};
+        const char* buttons[4] = {"step1", "step2", "step3", "step4"};
+        for (int step = 0; step < last; ++step) {
+            type(answers[step][0], answers[step][1]);
+            if (second[step])
+                type(second[step], answers[step][2]);
+            press(buttons[step]);
+        }
     }
+
+    Form2* form = nullptr;
 };
 
-TEST_F(Form2Test, OpensWithItsFirstProblemAndDesignedLook)
+TEST_F(Form2Test, OpensWithItsFirstProblemUnderAFreshScore)
 {
-    Form2* form = open();
+    open();
     EXPECT_FALSE(shown(ScreenId::Form7));
-    EXPECT_EQ(form->size(), QSize(800, 600));
     EXPECT_EQ(form->palette().color(QPalette::Window), QColor(Qt::black));
-    EXPECT_EQ(text("b1"), "3");
-    EXPECT_EQ(text("m1"), "4");
-    EXPECT_EQ(text("b2"), "2");
-    EXPECT_EQ(text("m2"), "5");
+    EXPECT_EQ(QStringList({text("b1"), text("m1"), text("b2"), text("m2")}),
+              QStringList({"3", "4", "2", "5"}));
     EXPECT_EQ(text("Label6"), "عدد الأسئلة :  2");
     EXPECT_EQ(text("Label4"), " عدد الاجابات الصحيحة : 0");
     EXPECT_EQ(text("Label9"), "التقدير");
-    EXPECT_EQ(text("Label1"), "أوجد ناتج :");
     EXPECT_EQ(text("step1"), "الخطوة الاولى");
-    EXPECT_EQ(text("Comhelp"), "اضهار المساعدة");
-    for (const char* hidden : {"txtb1", "txtm1", "Line11", "step2", "txtamalya", "step3", "txtb2",
-                               "yosawi1", "step4", "txtb3", "yosawi2", "cnew", "help", "imgb1",
-                               "imgtrue", "imgfalse"})
+    for (const char* hidden : {"txtb1", "Line11", "step2", "txtamalya", "step3", "yosawi1", "step4",
+                               "txtb3", "yosawi2", "cnew", "help", "imgb1", "imgtrue", "imgfalse"})
         EXPECT_FALSE(visible(hidden)) << hidden;
     EXPECT_EQ(control(ScreenId::Form2, "b1")->font().pixelSize(), 96);
     EXPECT_EQ(control<QLineEdit>(ScreenId::Form2, "txtb3")->maxLength(), 3);
-    EXPECT_EQ(control<QLineEdit>(ScreenId::Form2, "txtamalya")->maxLength(), 1);
-    EXPECT_EQ(control(ScreenId::Form2, "txtb1")->geometry(), twips(4200, 2040, 1575, 1245));
     EXPECT_FALSE(form->timer(DrillTimer::Timer1)->isActive());
 }
 
@@ -91,7 +98,6 @@ TEST_F(Form2Test, APupilSolvesAProblemByClicksAndTypedDigits)
 {
     open();
     press("step1");
-    EXPECT_TRUE(visible("txtb1"));
     EXPECT_TRUE(visible("Line11"));
     EXPECT_EQ(focused(), "txtb1");
     EXPECT_EQ(text("step1"), "اختبار الاجابة");
@@ -101,9 +107,7 @@ TEST_F(Form2Test, APupilSolvesAProblemByClicksAndTypedDigits)
     EXPECT_EQ(text("txtb1"), "3");
     type("txtm1", "4");
     press("step1");
-    ASSERT_EQ(fakes.sounds, std::vector<Verdict>{Verdict::Right});
     EXPECT_FALSE(visible("step1"));
-    EXPECT_TRUE(visible("step2"));
     EXPECT_EQ(text("step2"), "اختبار الاجابة");
     EXPECT_EQ(focused(), "txtamalya");
     EXPECT_EQ(mark("imgb1"), pictures::tick);
@@ -113,7 +117,6 @@ TEST_F(Form2Test, APupilSolvesAProblemByClicksAndTypedDigits)
     type("txtb2", "5");
     type("txtm2", "2");
     press("step3");
-    EXPECT_TRUE(visible("yosawi1"));
     EXPECT_TRUE(visible("yosawi2"));
     EXPECT_EQ(text("step4"), "اختبار الاجابة");
     EXPECT_EQ(focused(), "txtb3");
@@ -122,80 +125,61 @@ TEST_F(Form2Test, APupilSolvesAProblemByClicksAndTypedDigits)
     type("txtm3", "8");
     press("step4");
 
-    EXPECT_EQ(fakes.sounds.size(), 4u);
+    EXPECT_EQ(fakes.sounds, std::vector<Verdict>(4, Verdict::Right));
     EXPECT_EQ(text("Label4"), "عدد الاجابات الصحيحة :  7");
-    EXPECT_EQ(text("Label5"), "عدد الاجابات الخاطئة :  0");
     EXPECT_EQ(text("Label9"), "ممتاز");
     EXPECT_TRUE(visible("cnew"));
     EXPECT_FALSE(visible("step4"));
-    EXPECT_EQ(control<QPlainTextEdit>(ScreenId::Form2, "Txthelp")->toPlainText(),
-              "احسنت اجابتك سليمة حاول بحل سؤال آخر");
+    EXPECT_EQ(text("Txthelp"), "احسنت اجابتك سليمة حاول بحل سؤال آخر");
 }
 
-TEST_F(Form2Test, MarksAppearOnlyAfterTheSoundAndTheCountersBeforeIt)
+TEST_F(Form2Test, AWrongBoxIsCountedBeforeTheSoundMarkedAfterItThenClearedForARetry)
 {
     open();
     press("step1");
     type("txtb1", "3");
     type("txtm1", "9");
-    struct Seen {
-        QString wrongLabel, correctLabel, markB1, markM1;
-    } seen;
+    QStringList seen;
     fakes.onSound = [&](Verdict) {
-        seen = {text("Label5"), text("Label4"), mark("imgb1"), mark("imgm1")};
+        seen = {text("Label4"), text("Label5"), mark("imgb1"), mark("imgm1")};
     };
     press("step1");
-    EXPECT_EQ(seen.correctLabel, "عدد الاجابات الصحيحة :  1");
-    EXPECT_EQ(seen.wrongLabel, "عدد الاجابات الخاطئة :  1");
-    EXPECT_TRUE(seen.markB1.isEmpty());
-    EXPECT_TRUE(seen.markM1.isEmpty());
+    EXPECT_EQ(seen, QStringList({"عدد الاجابات الصحيحة :  1", "عدد الاجابات الخاطئة :  1", "", ""}));
+    EXPECT_EQ(fakes.sounds, std::vector<Verdict>{Verdict::Wrong});
     EXPECT_EQ(mark("imgb1"), pictures::tick);
     EXPECT_EQ(mark("imgm1"), pictures::cross);
-    EXPECT_EQ(fakes.sounds, std::vector<Verdict>{Verdict::Wrong});
-    auto* form = static_cast<Form2*>(navigator.screen(ScreenId::Form2));
-    EXPECT_TRUE(form->timer(DrillTimer::Hide1)->isActive());
     EXPECT_EQ(form->timer(DrillTimer::Hide1)->interval(), 2000);
-}
+    ASSERT_TRUE(form->timer(DrillTimer::Hide1)->isActive());
 
-TEST_F(Form2Test, AWrongStepIsClearedAndTriedAgain)
-{
-    Form2* form = open();
-    press("step1");
-    type("txtb1", "3");
-    type("txtm1", "9");
-    press("step1");
     form->timer(DrillTimer::Hide1)->stop();
-    fire(DrillTimer::Hide1);
-    EXPECT_FALSE(visible("imgb1"));
-    EXPECT_FALSE(visible("imgm1"));
+    form->timerTick(DrillTimer::Hide1);
+    EXPECT_EQ(mark("imgb1"), "");
     EXPECT_EQ(text("txtb1"), "3");  // a ticked box keeps its answer
     EXPECT_EQ(text("txtm1"), "");
     EXPECT_EQ(focused(), "txtm1");
-    EXPECT_TRUE(visible("step1"));
 
     type("txtm1", "4");
     press("step1");
     EXPECT_EQ(text("Label4"), "عدد الاجابات الصحيحة :  3");
-    EXPECT_EQ(text("Label5"), "عدد الاجابات الخاطئة :  1");
     EXPECT_EQ(text("Label6"), "عدد الأسئلة :  3");
     EXPECT_EQ(text("Label9"), "التقدير");  // graded only when a problem is solved
 }
 
 TEST_F(Form2Test, AClearTimerFiringWhileTheScreenIsHiddenStillEmptiesItsBoxes)
 {
-    Form2* form = open();
+    open();
     press("step1");
     press("step1");  // both boxes empty: two crosses
     press("Label7");  // الواجهة leads to the reciprocal menu
     EXPECT_TRUE(shown(ScreenId::Form5));
     EXPECT_FALSE(form->isVisible());
     type("txtb1", "7");
-    QTRY_VERIFY_WITH_TIMEOUT(!form->timer(DrillTimer::Hide1)->isActive(), 3000);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !form->timer(DrillTimer::Hide1)->isActive(); }, 3000));
     EXPECT_EQ(text("txtb1"), "");
     EXPECT_FALSE(control(ScreenId::Form2, "imgb1")->isVisibleTo(form));
 }
 
-TEST_F(Form2Test, HelpButtonShowsAndHidesThePanelWithEachStepsLine)
+TEST_F(Form2Test, HelpPanelFollowsTheStepsWhetherShownOrNot)
 {
     open();
     press("Comhelp");
@@ -203,53 +187,38 @@ TEST_F(Form2Test, HelpButtonShowsAndHidesThePanelWithEachStepsLine)
     EXPECT_EQ(text("Comhelp"), "اخفاء المساعدة");
     EXPECT_EQ(control<QGroupBox>(ScreenId::Form2, "help")->accessibleName(), "المساعدة");
     press("step1");
-    EXPECT_EQ(control<QPlainTextEdit>(ScreenId::Form2, "Txthelp")->toPlainText(),
-              "نكتب الكسر الأول كما هو");
+    EXPECT_EQ(text("Txthelp"), "نكتب الكسر الأول كما هو");
     press("Comhelp");
     EXPECT_FALSE(visible("help"));
     EXPECT_EQ(text("Comhelp"), "اضهار المساعدة");
-    EXPECT_EQ(control<QPlainTextEdit>(ScreenId::Form2, "Txthelp")->toPlainText(),
-              "نكتب الكسر الأول كما هو");
+    solveUpTo(2);
+    EXPECT_EQ(text("Txthelp"), "نقلب الكسر الثاني");
 }
 
 TEST_F(Form2Test, NewQuestionPutsTheStepAreaBackAndDrawsAgain)
 {
-    Form2* form = open();
-    press("step1");
-    type("txtb1", "3");
-    type("txtm1", "4");
-    press("step1");
-    type("txtamalya", "*");
-    press("step2");
-    type("txtb2", "5");
-    type("txtm2", "2");
-    press("step3");
-    type("txtb3", "15");
-    type("txtm3", "8");
-    press("step4");
+    open();
+    solveUpTo(4);
     press("cnew");
     EXPECT_FALSE(visible("cnew"));
-    EXPECT_TRUE(visible("step1"));
     EXPECT_EQ(text("step1"), "الخطوة الاولى");
     for (const char* box : {"txtb1", "txtm1", "txtamalya", "txtb2", "txtm2", "txtb3", "txtm3"}) {
         EXPECT_EQ(text(box), "") << box;
         EXPECT_FALSE(visible(box)) << box;
     }
-    EXPECT_EQ(control<QPlainTextEdit>(ScreenId::Form2, "Txthelp")->toPlainText(),
-              "اضغط على زر الخطوة الاولى");
+    EXPECT_EQ(text("Txthelp"), "اضغط على زر الخطوة الاولى");
     EXPECT_EQ(text("Label4"), "عدد الاجابات الصحيحة :  7");
-    EXPECT_TRUE(form->timer(DrillTimer::Timer1)->isActive());
-    QTRY_COMPARE_WITH_TIMEOUT(text("Label6"), QStringLiteral("عدد الأسئلة :  9"), 1000);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return text("Label6") == "عدد الأسئلة :  9"; }, 1000));
 }
 
 TEST_F(Form2Test, EscapeEndsTheProgramOnlyOnceAProblemIsDrawn)
 {
     navigator.showScreen(ScreenId::Form2);
-    auto* form = static_cast<Form2*>(navigator.screen(ScreenId::Form2));
+    form = static_cast<Form2*>(navigator.screen(ScreenId::Form2));
     form->timer(DrillTimer::Timer1)->stop();  // catch the screen before its first draw
     QTest::keyClick(control(ScreenId::Form2, "step1"), Qt::Key_Escape);
     EXPECT_FALSE(navigator.programEnded());
-    fire(DrillTimer::Timer1);
+    form->timerTick(DrillTimer::Timer1);
     press("step1");
     QTest::keyClick(control(ScreenId::Form2, "txtb1"), Qt::Key_Escape);
     EXPECT_TRUE(navigator.programEnded());
@@ -258,16 +227,10 @@ TEST_F(Form2Test, EscapeEndsTheProgramOnlyOnceAProblemIsDrawn)
 
 TEST_F(Form2Test, ComingBackFindsTheScreenAsItWasLeft)
 {
-    Form2* form = open();
-    press("step1");
-    type("txtb1", "3");
-    type("txtm1", "4");
-    press("step1");
-    type("txtamalya", "×");
-    press("step2");
+    open();
+    solveUpTo(2);
     type("txtb2", "5");
     press("Label7");
-    EXPECT_TRUE(shown(ScreenId::Form5));
     navigator.goTo(ScreenId::Form5, ScreenId::Form7);
     QTest::mouseClick(control(ScreenId::Form7, "Command1"), Qt::LeftButton);
     EXPECT_EQ(navigator.screen(ScreenId::Form2), form);
@@ -276,7 +239,6 @@ TEST_F(Form2Test, ComingBackFindsTheScreenAsItWasLeft)
     EXPECT_EQ(text("txtb2"), "5");
     EXPECT_EQ(text("step3"), "اختبار الاجابة");
     EXPECT_EQ(text("Label6"), "عدد الأسئلة :  5");
-    EXPECT_EQ(form->drill().phase(3), StepPhase::Checking);
 }
 
 }  // namespace
