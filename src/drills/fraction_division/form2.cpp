@@ -170,6 +170,7 @@ void Form2::build()
     m_helpText->setLayoutDirection(Qt::RightToLeft);
     m_helpText->setFont(buttonType);
     m_helpText->setReadOnly(true);
+    m_helpText->setFocusPolicy(Qt::NoFocus);
     m_helpText->setFrameShape(QFrame::NoFrame);
     m_helpText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_helpText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -200,6 +201,15 @@ void Form2::build()
         connect(timer, &QTimer::timeout, this, [this, i] { timerTick(DrillTimer(i)); });
         m_timers[std::size_t(i)] = timer;
     }
+
+    // Tab goes through each step's boxes and then its button, so a pupil
+    // can work a problem from the keyboard alone.
+    const std::vector<QWidget*> tabOrder{
+        box(Box::b1), box(Box::m1), m_stepButtons[0], box(Box::amalya), m_stepButtons[1],
+        box(Box::b2), box(Box::m2), m_stepButtons[2], box(Box::b3), box(Box::m3),
+        m_stepButtons[3], m_newQuestion, m_helpButton};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     render();
 }

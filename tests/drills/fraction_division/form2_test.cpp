@@ -105,8 +105,13 @@ TEST_F(Form2Test, APupilSolvesAProblemByClicksAndTypedDigits)
     QTest::keyClicks(control(ScreenId::Form2, "txtb1"), "a-3 x");
     QTest::keyClick(control(ScreenId::Form2, "txtb1"), Qt::Key_Return);
     EXPECT_EQ(text("txtb1"), "3");
-    type("txtm1", "4");
-    press("step1");
+    // From the keyboard alone: Tab to the next box, then to the step's button.
+    QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), "txtm1");
+    QTest::keyClicks(form->focusWidget(), "4");
+    QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), "step1");
+    QTest::keyClick(form->focusWidget(), Qt::Key_Space);
     EXPECT_FALSE(visible("step1"));
     EXPECT_EQ(text("step2"), "اختبار الاجابة");
     EXPECT_EQ(focused(), "txtamalya");
