@@ -93,7 +93,9 @@ void Caption::fit()
         if (box.right() > room.right())
             box.moveRight(room.right());
     }
-    const int height = QFontMetrics(type).height();
+    // The height of a line of this very text: measuring the font's general
+    // line height would load a further font engine per size for nothing.
+    const int height = QFontMetrics(type).boundingRect(shown).height();
     if (height > box.height()) {
         box.setTop(box.top() - (height - box.height()) / 2);
         box.setHeight(height);
