@@ -251,11 +251,11 @@ PlayResult PulsePlayer::connect(Clock::time_point deadline)
 PlayResult PulsePlayer::openStream(const DecodedSound& sound, Clock::time_point deadline)
 {
     // Every input format was decoded to float, so one sample format serves them all.
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, uint32_t(sound.rate),
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, uint32_t(sound.rate),
                               uint8_t(sound.channels)};
     pa_channel_map map{};
     pa_channel_map_init_extend(&map, unsigned(sound.channels), PA_CHANNEL_MAP_DEFAULT);
-    m_stream = pa_stream_new(m_context, "feedback", &spec, &map);
+    m_stream = pa_stream_new(m_context, "feedback", &format, &map);
     if (m_stream == nullptr) {
         return PlayResult::StreamFailed;
     }
@@ -263,7 +263,7 @@ PlayResult PulsePlayer::openStream(const DecodedSound& sound, Clock::time_point 
     pa_stream_set_write_callback(m_stream, &PulsePlayer::wakeOnWritable, m_loop);
 
     const auto unset = uint32_t(-1);
-    const pa_buffer_attr buffer{unset, uint32_t(pa_usec_to_bytes(kTargetLatencyUsec, &spec)),
+    const pa_buffer_attr buffer{unset, uint32_t(pa_usec_to_bytes(kTargetLatencyUsec, &format)),
                                 unset, unset, unset};
     if (pa_stream_connect_playback(m_stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY,
                                    nullptr, nullptr) < 0) {

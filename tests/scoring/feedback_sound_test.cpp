@@ -116,8 +116,8 @@ Heard listen(const std::function<SoundOutcome()>& call)
     pa_threaded_mainloop_lock(loop);
     pa_context* context = pa_context_new(pa_threaded_mainloop_get_api(loop), "recorder");
     pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, 48000, 1};
-    pa_stream* stream = pa_stream_new(context, "monitor", &spec, nullptr);
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, 48000, 1};
+    pa_stream* stream = pa_stream_new(context, "monitor", &format, nullptr);
     pa_stream_set_read_callback(stream, [](pa_stream* s, size_t, void* out) {
         const void* data = nullptr;
         size_t bytes = 0;
@@ -129,7 +129,7 @@ Heard listen(const std::function<SoundOutcome()>& call)
         }
     }, &samples);
     // 10 ms fragments: with the default 2 s ones a short recording comes out empty.
-    const pa_buffer_attr buffer{~0u, ~0u, ~0u, ~0u, uint32_t(pa_usec_to_bytes(10000, &spec))};
+    const pa_buffer_attr buffer{~0u, ~0u, ~0u, ~0u, uint32_t(pa_usec_to_bytes(10000, &format))};
     const auto waitFor = [&](const std::function<bool()>& done) {
         for (int i = 0; i < 1000 && !done(); ++i) {  // the loop thread needs the lock meanwhile
             pa_threaded_mainloop_unlock(loop);
