@@ -5,6 +5,10 @@
 #include "common/digit_key_filter.h"
 #include "ui/type_face.h"
 
+namespace {
+
+// The character code a key press types, or 0 when it types none of the
+// characters a box filter judges (a shortcut, Delete, an arrow).
 int typedCharacterCode(const QKeyEvent& event)
 {
     const QString typed = event.text();
@@ -21,6 +25,8 @@ int typedCharacterCode(const QKeyEvent& event)
         return 0;
     return code;
 }
+
+}  // namespace
 
 AnswerBox::AnswerBox(QWidget* parent, const QString& name, const QRect& box,
                      const AnswerBoxLook& look, const QString& accessibleName)

@@ -33,7 +33,3 @@ protected:
 private:
     bool m_digitsOnly;
 };
-
-// The character code a key press types, or 0 when it types none of the
-// characters a box filter judges (a shortcut, Delete, an arrow).
-int typedCharacterCode(const QKeyEvent& event);

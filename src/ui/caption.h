@@ -38,10 +38,10 @@ public:
     QString caption() const { return m_caption; }
 
     QRect designedGeometry() const { return m_designed; }
+
     // The part of the window the caption may spread into; an empty room
     // means the whole window.
     void setRoom(const QRect& room);
-    const CaptionLook& look() const { return m_look; }
 
 signals:
     // The left button was pressed and released over the caption.

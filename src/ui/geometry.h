@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPoint>
 #include <QRect>
 
 // Screens are laid out in twips, the unit their designs use: 1440 to the
@@ -28,5 +27,3 @@ inline QRect twips(int left, int top, int width, int height)
     const int y = twip::toPixels(top);
     return QRect(x, y, twip::toPixels(left + width) - x, twip::toPixels(top + height) - y);
 }
-
-inline QPoint twipsPoint(int x, int y) { return QPoint(twip::toPixels(x), twip::toPixels(y)); }
