@@ -29,7 +29,6 @@ Caption::Caption(QWidget* parent, const QString& name, const QRect& designed,
 {
     setObjectName(name);
     setLayoutDirection(Qt::RightToLeft);
-    setFont(typeface::arabic(look.points, look.bold));
     setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
     QPalette colours = palette();
@@ -68,7 +67,7 @@ void Caption::fit()
         room = window ? window->rect() : m_designed;
     }
 
-    QFont type = typeface::arabic(m_look.points, m_look.bold);
+    QFont type = typeface::forText(m_caption, m_look.points, m_look.bold);
     const QString shown = text();
     auto neededWidth = [&](const QFont& f) {
         // A pixel on each side keeps the antialiased edges of the first and

@@ -33,6 +33,17 @@ QFont arabic(double points, bool bold)
     return font;
 }
 
+QFont forText(const QString& text, double points, bool bold)
+{
+    bool latin = false;
+    for (const QChar c : text) {
+        if (c.script() == QChar::Script_Arabic)
+            return arabic(points, bold);
+        latin = latin || c.script() == QChar::Script_Latin;
+    }
+    return latin ? named(QStringLiteral("DejaVu Sans"), points, bold) : arabic(points, bold);
+}
+
 QFont named(const QString& family, double points, bool bold)
 {
     QFont font = arabic(points, bold);

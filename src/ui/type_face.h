@@ -14,6 +14,11 @@ int pixelsForPoints(double points);
 // The bold Naskh face the labels use, with Arabic fallbacks.
 QFont arabic(double points, bool bold = true);
 
+// The face for a given text: the Arabic face, or for a text of Latin
+// letters without Arabic (an e-mail address) a Latin face, so that its
+// points and signs match its letters.
+QFont forText(const QString& text, double points, bool bold);
+
 // A named Latin face (the menu buttons ask for Arial) that still shapes
 // Arabic through the Arabic faces behind it.
 QFont named(const QString& family, double points, bool bold);
