@@ -4,7 +4,8 @@
 
 // Reads a typed answer as a number the way pupils' answers are read
 // everywhere in the program:
-//  - blanks, tabs and line feeds are ignored wherever they stand;
+//  - blanks, tabs and line feeds are ignored wherever they stand (a carriage
+//    return is not one of them: it ends the number like any other character);
 //  - an optional sign, digits, an optional decimal point with digits and an
 //    optional exponent (E or e, with an optional sign) are read from the
 //    start, up to the first character that cannot continue the number;
