@@ -228,7 +228,7 @@ void PulsePlayer::wakeOnTick(pa_mainloop_api* api, pa_time_event* event, const t
 PlayResult PulsePlayer::connect(Clock::time_point deadline)
 {
     pa_context_set_state_callback(m_context, &PulsePlayer::wakeOnContext, m_loop);
-    // No autospawn: a desktop without a server gets no sound rather than a daemon started
+    // No autospawn: a desktop without a server gets the bell rather than a daemon started
     // behind its back that plays into nowhere.
     if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
         return PlayResult::NoServer;
@@ -356,32 +356,35 @@ PlayResult PulsePlayer::drain(Clock::time_point deadline)
 // ---------------------------------------------------------------------------------------
 // The chain: the file, else the desktop's alert sound, else a beep.
 
-void beep()
+// The system's own signal, for whenever nothing could be played through the audio server.
+SoundOutcome beepInstead()
 {
     // QApplication::beep() needs the platform plugin, which only exists once a
     // QGuiApplication does. On X11 it rings the bell; elsewhere it may do nothing.
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
         QApplication::beep();
     }
+    return SoundOutcome::Beeped;
 }
 
 SoundOutcome playChain(const std::string& path, const SoundDeadlines& deadlines)
 {
-    if (const auto sound = decodeSoundFile(path)) {
-        return PulsePlayer(deadlines).play(*sound) == PlayResult::Played ? SoundOutcome::PlayedFile
-                                                                          : SoundOutcome::NoAudio;
-    }
-    for (const std::string& alert : alertSoundCandidates()) {
-        if (const auto sound = decodeSoundFile(alert)) {
-            // Whatever stopped the file from playing would stop any other sound too: with
-            // no server or a stuck one, nothing more is tried.
-            return PulsePlayer(deadlines).play(*sound) == PlayResult::Played
-                       ? SoundOutcome::PlayedAlert
-                       : SoundOutcome::NoAudio;
+    std::optional<DecodedSound> sound = decodeSoundFile(path);
+    SoundOutcome outcome = SoundOutcome::PlayedFile;
+    if (!sound) {
+        outcome = SoundOutcome::PlayedAlert;
+        for (const std::string& alert : alertSoundCandidates()) {
+            if ((sound = decodeSoundFile(alert))) {
+                break;
+            }
         }
     }
-    beep();
-    return SoundOutcome::Beeped;
+    // One try only: whatever stopped this sound (no server, a stuck one, a refused stream)
+    // would stop any other sound too, and a stuck server would cost its deadline again.
+    if (sound && PulsePlayer(deadlines).play(*sound) == PlayResult::Played) {
+        return outcome;
+    }
+    return beepInstead();
 }
 
 }  // namespace
@@ -455,7 +458,7 @@ SoundOutcome playSoundFile(const std::string& path, const SoundDeadlines& deadli
     try {
         return playChain(path, deadlines);
     } catch (...) {
-        return SoundOutcome::NoAudio;
+        return beepInstead();
     }
 }
 
@@ -472,6 +475,6 @@ SoundOutcome playFeedback(Verdict verdict)
                              (verdict == Verdict::Right ? "/sound/yes.wav" : "/sound/no.wav");
         return playSoundFile(QFile::encodeName(path).toStdString());
     } catch (...) {
-        return SoundOutcome::NoAudio;
+        return beepInstead();
     }
 }

@@ -11,8 +11,11 @@
 enum class SoundOutcome {
     PlayedFile,   // the requested file played to its end
     PlayedAlert,  // the file could not be read; the desktop's alert sound played instead
-    Beeped,       // neither the file nor an alert sound file was usable; a window-system beep
-    NoAudio,      // no audio server answered in time (or it refused the stream): nothing played
+    // Nothing could be played through the audio server: no usable sound file, or no server
+    // answered in time, or it refused the stream, or the call failed on its way. The
+    // system's own signal was given instead, QApplication::beep(): the window-system bell,
+    // which needs no audio server on X11 (on Wayland and offscreen it makes no sound).
+    Beeped,
 };
 
 // How long a call may wait for the audio server. A stuck server must not
@@ -30,8 +33,9 @@ struct SoundDeadlines {
 SoundOutcome playFeedback(Verdict verdict);
 
 // The same for any file: plays it, or the desktop's alert sound when it is missing or
-// unreadable (sound theme bell-window-system, then bell; with no theme file,
-// QApplication::beep()).
+// unreadable (sound theme bell-window-system, then bell). When no sound file is usable, or
+// the audio server is missing, stuck or refuses the stream, it gives up at once (a stuck
+// server within the deadlines) and calls QApplication::beep().
 SoundOutcome playSoundFile(const std::string& path);
 SoundOutcome playSoundFile(const std::string& path, const SoundDeadlines& deadlines);
 

@@ -15,7 +15,6 @@
 #include <sys/wait.h>
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -52,8 +51,8 @@ std::string writeFile(const std::string& name, const std::string& bytes)
     return tmp(name);
 }
 
-// The bytes of a WAV file of a 440 Hz sine at half of full scale on every channel.
-enum Encoding { U8 = 1, S16 = 2, S24 = 3, F32 = 4 };  // the value is bytes per sample
+// The bytes of a PCM WAV file of a 440 Hz sine at half of full scale on every channel.
+enum Encoding { U8 = 1, S16 = 2, S24 = 3 };  // the value is bytes per sample
 
 std::string wav(Encoding encoding, int rate, int channels, double seconds)
 {
@@ -65,17 +64,15 @@ std::string wav(Encoding encoding, int rate, int channels, double seconds)
     std::string data;
     for (long i = 0; i < std::lround(seconds * rate); ++i) {
         const double v = 0.5 * std::sin(2 * M_PI * 440.0 * double(i) / rate);
-        const long integer = std::lround(v * (std::ldexp(1.0, 8 * bytes - 1) - 1)) +
-                             (encoding == U8 ? 128 : 0);  // u8 is unsigned
-        const uint32_t raw =
-            encoding == F32 ? std::bit_cast<uint32_t>(float(v)) : uint32_t(integer);
+        const auto raw = uint32_t(std::lround(v * (std::ldexp(1.0, 8 * bytes - 1) - 1)) +
+                                  (encoding == U8 ? 128 : 0));  // u8 is unsigned
         for (int c = 0; c < channels; ++c) {
             data += le(raw, bytes);
         }
     }
     const int frameBytes = channels * bytes;
     return "RIFF" + le(uint32_t(36 + data.size()), 4) + "WAVEfmt " + le(16, 4) +
-           le(encoding == F32 ? 3 : 1, 2) + le(channels, 2) + le(rate, 4) +
+           le(1, 2) + le(channels, 2) + le(rate, 4) +
            le(rate * frameBytes, 4) + le(frameBytes, 2) + le(8 * bytes, 2) + "data" +
            le(uint32_t(data.size()), 4) + data;
 }
@@ -167,10 +164,16 @@ Heard listen(const std::function<SoundOutcome()>& call)
 
 // A PulseAudio daemon with the null sink "testsink". The "keeper" loopback holds the sink's
 // latency low; without it the null sink renders 2 s at a time and delays every call.
+// Only where pulseaudio is not installed are the tests skipped; a daemon that fails to start
+// fails them.
 class SoundServerTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
+        s_installed = std::system("command -v pulseaudio >/dev/null") == 0;
+        if (!s_installed) {
+            return;
+        }
         const std::string dir = tmp("server");
         const std::string socket = dir + "/native";
         fs::create_directories(dir);
@@ -210,13 +213,17 @@ protected:
     }
     void SetUp() override
     {
+        if (!s_installed) {
+            GTEST_SKIP() << "pulseaudio is not installed";
+        }
         if (s_pid < 0) {
             std::ifstream log(tmp("server/out.log"));
             const std::string why(std::istreambuf_iterator<char>(log), {});
-            GTEST_SKIP() << "pulseaudio did not start:\n" << why;
+            FAIL() << "pulseaudio is installed but did not start:\n" << why;
         }
     }
 
+    static inline bool s_installed = false;
     static inline pid_t s_pid = -1;
 };
 
@@ -234,7 +241,7 @@ TEST_F(SoundServerTest, EveryFormatPlaysWholeAndNoEventRunsMeanwhile)
     }
     const std::tuple<const char*, Encoding, int, int> formats[] = {
         {"s16 stereo 48k", S16, 48000, 2}, {"u8 mono 8k", U8, 8000, 1},
-        {"s24 stereo 96k", S24, 96000, 2}, {"f32 mono 44k", F32, 44100, 1}};
+        {"s24 stereo 96k", S24, 96000, 2}};
     for (const auto& [name, encoding, rate, channels] : formats) {
         const std::string file = writeFile(name, wav(encoding, rate, channels, 0.5));
         cases.push_back({name, [file] { return playSoundFile(file); }, {0.5, 0.5}});
@@ -254,16 +261,12 @@ TEST_F(SoundServerTest, EveryFormatPlaysWholeAndNoEventRunsMeanwhile)
 TEST_F(SoundServerTest, UnreadableFilePlaysTheThemeAlertOrElseBeeps)
 {
     useOwnTheme();
-    fs::create_directories(tmp("folder.wav"));
-    for (const std::string& path :
-         {tmp("missing.wav"), tmp("folder.wav"), writeFile("garbage.wav", "no sound\n")}) {
-        SCOPED_TRACE(path);
-        const Heard heard = listen([&] { return playSoundFile(path); });
-        EXPECT_EQ(heard.outcome, SoundOutcome::PlayedAlert);
-        EXPECT_NEAR(heard.level.span, 0.25, 0.030);
-        EXPECT_GE(heard.callSeconds, 0.23);
-        EXPECT_LT(heard.callSeconds, 0.50);
-    }
+    const Heard heard = listen([] { return playSoundFile(writeFile("garbage.wav", "no sound")); });
+    EXPECT_EQ(heard.outcome, SoundOutcome::PlayedAlert);
+    EXPECT_NEAR(heard.level.span, 0.25, 0.030);
+    EXPECT_GE(heard.callSeconds, 0.23);
+    EXPECT_LT(heard.callSeconds, 0.50);
+
     setenv("XDG_DATA_DIRS", tmp("nothing").c_str(), 1);
     const Clock::time_point start = Clock::now();
     EXPECT_EQ(playSoundFile(tmp("missing.wav")), SoundOutcome::Beeped);
@@ -276,7 +279,7 @@ TEST_F(SoundServerTest, StoppedServerCostsNoMoreThanTheDeadlines)
     const std::string tone = writeFile("tone.wav", wav(S16, 44100, 1, 0.5));
     ASSERT_EQ(kill(s_pid, SIGSTOP), 0);
     Clock::time_point start = Clock::now();
-    EXPECT_EQ(playSoundFile(tone, SoundDeadlines{500ms, 300ms}), SoundOutcome::NoAudio);
+    EXPECT_EQ(playSoundFile(tone, SoundDeadlines{500ms, 300ms}), SoundOutcome::Beeped);
     double seconds = secondsSince(start);
     kill(s_pid, SIGCONT);
     EXPECT_GE(seconds, 0.45);
@@ -289,7 +292,7 @@ TEST_F(SoundServerTest, StoppedServerCostsNoMoreThanTheDeadlines)
         kill(s_pid, SIGSTOP);
     });
     start = Clock::now();
-    EXPECT_EQ(playSoundFile(tone, SoundDeadlines{500ms, 300ms}), SoundOutcome::NoAudio);
+    EXPECT_EQ(playSoundFile(tone, SoundDeadlines{500ms, 300ms}), SoundOutcome::Beeped);
     seconds = secondsSince(start);
     stopper.join();
     kill(s_pid, SIGCONT);
@@ -297,14 +300,14 @@ TEST_F(SoundServerTest, StoppedServerCostsNoMoreThanTheDeadlines)
     EXPECT_LT(seconds, 0.5 + 0.3 + 0.2);
 }
 
-TEST(SoundWithoutServer, GivesUpAtOnceAndTriesNoAlert)
+TEST(SoundWithoutServer, GivesUpAtOnceAndBeeps)
 {
     setenv("PULSE_SERVER", "unix:/nonexistent", 1);
     useOwnTheme();
     for (const std::string& path :
          {writeFile("tone.wav", wav(S16, 44100, 1, 0.5)), tmp("missing.wav")}) {
         const Clock::time_point start = Clock::now();
-        EXPECT_EQ(playSoundFile(path), SoundOutcome::NoAudio) << path;
+        EXPECT_EQ(playSoundFile(path), SoundOutcome::Beeped) << path;
         EXPECT_LT(secondsSince(start), 0.050) << path;
     }
 }
@@ -314,7 +317,6 @@ TEST(SoundWithoutServer, DecoderRefusesWhatCannotBeAFeedbackSound)
     fs::create_directories(tmp("folder.wav"));
     const std::tuple<const char*, std::string, bool> cases[] = {
         {"directory", tmp("folder.wav"), false},
-        {"empty", writeFile("empty.wav", ""), false},
         {"text", writeFile("text.wav", "RIFF? no, just words\n"), false},
         {"no frames", writeFile("silent.wav", wav(S16, 44100, 1, 0)), false},
         {"most channels", writeFile("most.wav", wav(S16, 8000, kMaxSoundChannels, 0.1)), true},
