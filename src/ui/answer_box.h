@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QLineEdit>
 
 // How an answer box looks and what it takes.
@@ -7,16 +8,21 @@ struct AnswerBoxLook {
     double points = 48;
     bool bold = true;
     QColor colour = Qt::red;
-    int maxLength = 2;
+    int maxLength = 2;       // in characters as the pupil sees them (an emoji is one)
     bool digitsOnly = true;  // typed characters pass the digit key filter
 };
 
 // A one-line box the pupil types an answer into, right to left, centred.
 //
-// With digitsOnly, each typed character goes through the digit key filter:
-// only the digits and Backspace reach the box. Keys that type no character
-// (Delete, arrows, Home, End) and shortcuts such as paste are not typed
-// characters and work as usual, so pasted text still arrives unfiltered.
+// With digitsOnly, every character a key press types goes through the digit
+// key filter, whatever the modifiers held: only the digits and Backspace
+// reach the box. Keys that type no character (Delete, arrows, Home, End) and
+// shortcuts such as paste still work, so pasted text arrives unfiltered.
+//
+// The box holds at most its limit of characters however text gets in, and
+// its size is fixed: a text that does not fit is drawn in smaller type, never
+// cut, and the type goes back to its designed size once the text fits again.
+// The text's ink is centred both ways.
 class AnswerBox : public QLineEdit {
     Q_OBJECT
 
@@ -27,9 +33,18 @@ public:
     void setLocked(bool locked) { setReadOnly(locked); }
     bool locked() const { return isReadOnly(); }
 
+    // The most characters the box holds. QLineEdit::maxLength() counts UTF-16
+    // units, which would split an emoji, so it is left unlimited.
+    int characterLimit() const { return m_characterLimit; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fitType();
+
     bool m_digitsOnly;
+    int m_characterLimit;
+    QFont m_designedType;
 };

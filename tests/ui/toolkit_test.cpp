@@ -1,12 +1,7 @@
-#include <QApplication>
-#include <QClipboard>
 #include <QFontMetrics>
 #include <QImage>
-#include <QKeyEvent>
-#include <QTest>
 #include <gtest/gtest.h>
 
-#include "ui/answer_box.h"
 #include "ui/caption.h"
 #include "ui/geometry.h"
 
@@ -93,67 +88,6 @@ TEST(Caption, WidensInsteadOfCuttingAndShrinksOnlyPastItsRoom)
     EXPECT_LT(right.font().pixelSize(), 21);
     EXPECT_TRUE(QRect(250, 0, 150, 100).contains(right.geometry()));
     EXPECT_GE(right.width(), QFontMetrics(right.font()).horizontalAdvance(right.text()));
-}
-
-// Types a character that has no key of its own on a Latin keyboard.
-void typeText(QWidget* target, const QString& text)
-{
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
-}
-
-class AnswerBoxTest : public ::testing::Test {
-protected:
-    QWidget window;
-    AnswerBox digits{&window, "digits", QRect(0, 0, 100, 40),
-                     AnswerBoxLook{48, true, Qt::red, 3, true}, "digits"};
-    AnswerBox sign{&window, "sign", QRect(0, 50, 100, 40), AnswerBoxLook{72, true, Qt::red, 1, false},
-                   "sign"};
-};
-
-TEST_F(AnswerBoxTest, TypedCharactersOtherThanDigitsAreDropped)
-{
-    QTest::keyClicks(&digits, "a1- 2x\t");
-    QTest::keyClick(&digits, Qt::Key_Return);
-    QTest::keyClick(&digits, Qt::Key_Escape);
-    EXPECT_EQ(digits.text(), "12");
-    typeText(&digits, "٣");  // an Arabic-Indic digit is not a digit key
-    EXPECT_EQ(digits.text(), "12");
-    QTest::keyClicks(&digits, "3456");  // the box holds three characters
-    EXPECT_EQ(digits.text(), "123");
-}
-
-TEST_F(AnswerBoxTest, EditingKeysAndPastingStillWork)
-{
-    QTest::keyClicks(&digits, "123");
-    QTest::keyClick(&digits, Qt::Key_Backspace);
-    EXPECT_EQ(digits.text(), "12");
-    QTest::keyClick(&digits, Qt::Key_Home);
-    QTest::keyClick(&digits, Qt::Key_Delete);
-    EXPECT_EQ(digits.text().size(), 1);
-    digits.clear();
-    // Pasted text does not pass the key filter; the box's length still holds.
-    QApplication::clipboard()->setText(QStringLiteral("a-9z"));
-    QTest::keyClick(&digits, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(digits.text(), "a-9");
-}
-
-TEST_F(AnswerBoxTest, AnUnfilteredBoxTakesAnyOneCharacter)
-{
-    typeText(&sign, "×");
-    EXPECT_EQ(sign.text(), "×");
-    sign.clear();
-    QTest::keyClicks(&sign, "x*");
-    EXPECT_EQ(sign.text(), "x");
-    EXPECT_EQ(sign.layoutDirection(), Qt::RightToLeft);
-}
-
-TEST_F(AnswerBoxTest, ALockedBoxTakesNothing)
-{
-    digits.setLocked(true);
-    QTest::keyClicks(&digits, "12");
-    EXPECT_EQ(digits.text(), "");
-    EXPECT_TRUE(digits.locked());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "../../ui/ui_test_support.h"
 #include "drills/fraction_division/form2.h"
+#include "ui/answer_box.h"
 #include "ui/caption.h"
 #include "ui/picture.h"
 
@@ -90,7 +91,7 @@ TEST_F(Form2Test, OpensWithItsFirstProblemUnderAFreshScore)
                                "txtb3", "yosawi2", "cnew", "help", "imgb1", "imgtrue", "imgfalse"})
         EXPECT_FALSE(visible(hidden)) << hidden;
     EXPECT_EQ(control(ScreenId::Form2, "b1")->font().pixelSize(), 96);
-    EXPECT_EQ(control<QLineEdit>(ScreenId::Form2, "txtb3")->maxLength(), 3);
+    EXPECT_EQ(control<AnswerBox>(ScreenId::Form2, "txtb3")->characterLimit(), 3);
     EXPECT_FALSE(form->timer(DrillTimer::Timer1)->isActive());
 }
 
