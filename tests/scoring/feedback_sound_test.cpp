@@ -11,8 +11,6 @@
 #include <pulse/pulseaudio.h>
 
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cmath>
@@ -20,28 +18,21 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <numeric>
+#include <ranges>
 #include <thread>
 #include <tuple>
 
-extern char** environ;
-
 namespace {
 
-namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
+using Seconds = std::chrono::duration<double>;
 
 // One temporary folder for the whole run; main() removes it.
 std::string tmp(const std::string& name = "")
 {
     static const std::string dir =
-        mkdtemp((fs::temp_directory_path() / "sound-test-XXXXXX").string().data());
+        mkdtemp((std::filesystem::temp_directory_path() / "sound-test-XXXXXX").string().data());
     return dir + "/" + name;
 }
 
@@ -51,62 +42,68 @@ std::string writeFile(const std::string& name, const std::string& bytes)
     return tmp(name);
 }
 
+// The low n bytes of a number, little-endian as the fields of a WAV file are.
+static_assert(std::endian::native == std::endian::little);
+std::string le(uint32_t value, int n) { return {reinterpret_cast<char*>(&value), size_t(n)}; }
+
 // The bytes of a PCM WAV file of a 440 Hz sine at half of full scale on every channel.
 enum Encoding { U8 = 1, S16 = 2, S24 = 3 };  // the value is bytes per sample
 
 std::string wav(Encoding encoding, int rate, int channels, double seconds)
 {
-    const auto le = [](uint32_t value, int bytes) {  // WAV fields are little-endian, as we are
-        static_assert(std::endian::native == std::endian::little);
-        return std::string(reinterpret_cast<const char*>(&value), size_t(bytes));
-    };
-    const int bytes = int(encoding);
+    const int bytes = encoding, frame = channels * bytes;
+    const double full = std::ldexp(1.0, 8 * bytes - 1) - 1;
     std::string data;
     for (long i = 0; i < std::lround(seconds * rate); ++i) {
-        const double v = 0.5 * std::sin(2 * M_PI * 440.0 * double(i) / rate);
-        const auto raw = uint32_t(std::lround(v * (std::ldexp(1.0, 8 * bytes - 1) - 1)) +
-                                  (encoding == U8 ? 128 : 0));  // u8 is unsigned
+        const long v = std::lround(0.5 * full * std::sin(2 * M_PI * 440.0 * double(i) / rate));
         for (int c = 0; c < channels; ++c) {
-            data += le(raw, bytes);
+            data += le(uint32_t(v + (encoding == U8 ? 128 : 0)), bytes);  // u8 is unsigned
         }
     }
-    const int frameBytes = channels * bytes;
-    return "RIFF" + le(uint32_t(36 + data.size()), 4) + "WAVEfmt " + le(16, 4) +
-           le(1, 2) + le(channels, 2) + le(rate, 4) +
-           le(rate * frameBytes, 4) + le(frameBytes, 2) + le(8 * bytes, 2) + "data" +
-           le(uint32_t(data.size()), 4) + data;
+    return "RIFF" + le(uint32_t(36 + data.size()), 4) + "WAVEfmt " + le(16, 4) + le(1, 2) +
+           le(channels, 2) + le(rate, 4) + le(rate * frame, 4) + le(frame, 2) + le(8 * bytes, 2) +
+           "data" + le(uint32_t(data.size()), 4) + data;
 }
 
 // Makes the only sound theme a bell of the test's own, 0.25 s long unlike any other sound here.
 // Like every environment variable a test sets, these stay set: each test sets what it needs.
 void useOwnTheme()
 {
-    fs::create_directories(tmp("theme/sounds/freedesktop/stereo"));
+    std::filesystem::create_directories(tmp("theme/sounds/freedesktop/stereo"));
     writeFile("theme/sounds/freedesktop/stereo/bell.wav", wav(S16, 44100, 1, 0.25));
     setenv("XDG_DATA_HOME", tmp("nothing").c_str(), 1);
     setenv("XDG_DATA_DIRS", tmp("theme").c_str(), 1);
 }
 
+// Plays the file and expects the beep instead, no sooner than `least` and before `most`.
+void expectBeep(const std::string& path, Seconds least, Seconds most, SoundDeadlines deadlines = {})
+{
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(playSoundFile(path, deadlines), SoundOutcome::Beeped) << path;
+    const Seconds took = std::chrono::steady_clock::now() - start;
+    EXPECT_TRUE(took >= least && took < most) << path << " took " << took.count() << " s";
+}
+
 // From the first to the last sample above 5 % of full scale, and the loudest sample.
 struct Level { double span, peak; };
 
-Level measure(const std::vector<float>& samples, int rate, int channels = 1)
+Level measure(const DecodedSound& sound)
 {
     const auto loud = [](float s) { return std::fabs(s) > 0.05f; };
-    const auto first = std::find_if(samples.begin(), samples.end(), loud);
-    const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base();
-    const auto quieter = [](float a, float b) { return std::fabs(a) < std::fabs(b); };
-    const auto peak = std::max_element(samples.begin(), samples.end(), quieter);
-    return {std::max(0.0, double(last - first) / channels / rate),
-            peak == samples.end() ? 0.0 : std::fabs(*peak)};
+    const auto first = std::ranges::find_if(sound.samples, loud);
+    const auto last = std::ranges::find_if(sound.samples | std::views::reverse, loud).base();
+    const auto louder = [](double peak, float s) { return std::max(peak, double(std::fabs(s))); };
+    return {std::max(0.0, double(last - first) / sound.channels / sound.rate),
+            std::accumulate(sound.samples.begin(), sound.samples.end(), 0.0, louder)};
 }
 
 // Makes the call while recording testsink.monitor (mixed to 48 kHz mono) and a 5 ms GUI timer
-// runs; no tick may be handled during the call.
-struct Heard { SoundOutcome outcome; double callSeconds; Level level; };
-
-Heard listen(const std::function<SoundOutcome()>& call)
+// runs, and expects the outcome, the whole sound heard, the call to last as long as the sound
+// and no tick to be handled during the call.
+void expectHeard(const char* name, const auto& call, Level expected,
+                 SoundOutcome outcome = SoundOutcome::PlayedFile)
 {
+    SCOPED_TRACE(name);
     std::vector<float> samples;
     pa_threaded_mainloop* loop = pa_threaded_mainloop_new();
     pa_threaded_mainloop_start(loop);
@@ -127,7 +124,7 @@ Heard listen(const std::function<SoundOutcome()>& call)
     }, &samples);
     // 10 ms fragments: with the default 2 s ones a short recording comes out empty.
     const pa_buffer_attr buffer{~0u, ~0u, ~0u, ~0u, uint32_t(pa_usec_to_bytes(10000, &format))};
-    const auto waitFor = [&](const std::function<bool()>& done) {
+    const auto waitFor = [&](const auto& done) {
         for (int i = 0; i < 1000 && !done(); ++i) {  // the loop thread needs the lock meanwhile
             pa_threaded_mainloop_unlock(loop);
             std::this_thread::sleep_for(2ms);
@@ -135,8 +132,7 @@ Heard listen(const std::function<SoundOutcome()>& call)
         }
         return done();
     };
-    EXPECT_TRUE(
-        waitFor([&] { return pa_context_get_state(context) == PA_CONTEXT_READY; }) &&
+    EXPECT_TRUE(waitFor([&] { return pa_context_get_state(context) == PA_CONTEXT_READY; }) &&
         !pa_stream_connect_record(stream, "testsink.monitor", &buffer, PA_STREAM_ADJUST_LATENCY) &&
         waitFor([&] { return pa_stream_get_state(stream) == PA_STREAM_READY; }))
         << "cannot record testsink.monitor";
@@ -144,22 +140,25 @@ Heard listen(const std::function<SoundOutcome()>& call)
 
     int ticks = 0;
     QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.callOnTimeout([&] { ++ticks; });
     timer.start(5);
-    const Clock::time_point start = Clock::now();
-    const SoundOutcome outcome = call();
-    const double callSeconds = secondsSince(start);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(call(), outcome);
+    const double took = Seconds(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(ticks, 0) << "a GUI event was handled during the call";
+    EXPECT_TRUE(took >= expected.span - 0.020 && took < expected.span + 0.250)
+        << "the call took " << took << " s";
     std::this_thread::sleep_for(120ms);  // until the end of the sound has reached the monitor
     QCoreApplication::processEvents();
     EXPECT_GT(ticks, 0) << "the timer never ran, so the check for no ticks was void";
 
     pa_threaded_mainloop_stop(loop);  // no callback runs from here on
-    pa_stream_unref(stream);  // disconnecting the context ends the stream
-    pa_context_disconnect(context);
-    pa_context_unref(context);
+    pa_stream_unref(stream);
+    pa_context_unref(context);  // the last reference: it disconnects, and ends the stream
     pa_threaded_mainloop_free(loop);
-    return {outcome, callSeconds, measure(samples, 48000)};
+    const Level heard = measure({samples, 48000, 1});
+    EXPECT_NEAR(heard.span, expected.span, 0.030);
+    EXPECT_NEAR(heard.peak, expected.peak, 0.030);
 }
 
 // A PulseAudio daemon with the null sink "testsink". The "keeper" loopback holds the sink's
@@ -170,107 +169,65 @@ class SoundServerTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        s_installed = std::system("command -v pulseaudio >/dev/null") == 0;
-        if (!s_installed) {
-            return;
-        }
-        const std::string dir = tmp("server");
-        const std::string socket = dir + "/native";
-        fs::create_directories(dir);
-        // Its runtime and state files go to the temp folder, away from any desktop session.
+        const std::string dir = tmp("server"), socket = dir + "/native";
+        // Its runtime and state files go to the temp folder, away from any desktop session. It
+        // goes into the background once it is ready, leaving its process id in pulse/pid.
         const std::string command =
-            "exec env -i PATH=\"$PATH\" XDG_RUNTIME_DIR=" + dir + " HOME=" + dir +
-            " pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr"
+            "mkdir " + dir + " && env -i PATH=\"$PATH\" XDG_RUNTIME_DIR=" + dir + " HOME=" + dir +
+            " pulseaudio -D -n --exit-idle-time=-1 --log-target=file:" + dir + "/out.log"
             " -L 'module-null-sink sink_name=testsink rate=48000 channels=2'"
             " -L 'module-null-sink sink_name=keeper'"
             " -L 'module-loopback source=testsink.monitor sink=keeper latency_msec=20'"
             " -L 'module-native-protocol-unix auth-anonymous=1 auth-cookie-enabled=0 socket=" +
-            socket + "' >" + dir + "/out.log 2>&1";
-        const char* argv[] = {"sh", "-c", command.c_str(), nullptr};
-        if (posix_spawn(&s_pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ)) {
-            s_pid = -1;
+            socket + "' 2>>" + dir + "/out.log";
+        if (std::system(command.c_str()) == 0 && std::filesystem::exists(socket)) {
+            std::ifstream(dir + "/pulse/pid") >> s_pid;
+            setenv("PULSE_SERVER", ("unix:" + socket).c_str(), 1);
+            // The sink's first 2 s block was rendered before the keeper lowered its latency.
+            std::this_thread::sleep_for(2100ms);
         }
-        for (int i = 0; s_pid > 0 && i < 250 && !fs::exists(socket); ++i) {
-            std::this_thread::sleep_for(20ms);
-            if (waitpid(s_pid, nullptr, WNOHANG) == s_pid) {
-                s_pid = -1;  // it exited
-            }
-        }
-        if (s_pid < 0 || !fs::exists(socket)) {
-            TearDownTestSuite();
-            return;
-        }
-        setenv("PULSE_SERVER", ("unix:" + socket).c_str(), 1);
-        // The sink's first 2 s block was rendered before the keeper lowered its latency.
-        std::this_thread::sleep_for(2100ms);
     }
     static void TearDownTestSuite()
     {
-        if (s_pid > 0 && kill(s_pid, SIGKILL) == 0) {
-            waitpid(s_pid, nullptr, 0);
+        if (s_pid > 0) {
+            kill(s_pid, SIGKILL);
         }
-        s_pid = -1;
     }
     void SetUp() override
     {
-        if (!s_installed) {
+        if (std::system("command -v pulseaudio >/dev/null") != 0) {
             GTEST_SKIP() << "pulseaudio is not installed";
         }
-        if (s_pid < 0) {
-            std::ifstream log(tmp("server/out.log"));
-            const std::string why(std::istreambuf_iterator<char>(log), {});
-            FAIL() << "pulseaudio is installed but did not start:\n" << why;
-        }
+        ASSERT_GT(s_pid, 0) << "pulseaudio is installed but did not start:\n"
+                            << std::ifstream(tmp("server/out.log")).rdbuf();
     }
 
-    static inline bool s_installed = false;
     static inline pid_t s_pid = -1;
 };
 
 TEST_F(SoundServerTest, EveryFormatPlaysWholeAndNoEventRunsMeanwhile)
 {
     // Our own two sounds, expected as they decode, and tones of 0.5 s at half scale.
-    struct Case { std::string name; std::function<SoundOutcome()> call; Level expected; };
-    std::vector<Case> cases;
     const std::string folder = QCoreApplication::applicationDirPath().toStdString() + "/sound/";
     for (const auto& [verdict, name] : {std::pair{Verdict::Right, "yes"}, {Verdict::Wrong, "no"}}) {
-        const std::optional<DecodedSound> sound = decodeSoundFile(folder + name + ".wav");
-        ASSERT_TRUE(sound.has_value()) << folder << name << ".wav";
-        cases.push_back({name, [v = verdict] { return playFeedback(v); },
-                         measure(sound->samples, sound->rate, sound->channels)});
+        expectHeard(name, [v = verdict] { return playFeedback(v); },
+                    measure(decodeSoundFile(folder + name + ".wav").value()));
     }
-    const std::tuple<const char*, Encoding, int, int> formats[] = {
-        {"s16 stereo 48k", S16, 48000, 2}, {"u8 mono 8k", U8, 8000, 1},
-        {"s24 stereo 96k", S24, 96000, 2}};
-    for (const auto& [name, encoding, rate, channels] : formats) {
+    for (const auto& [name, encoding, rate, channels] :
+         {std::tuple{"s16 stereo 48k", S16, 48000, 2}, {"u8 mono 8k", U8, 8000, 1},
+          {"s24 stereo 96k", S24, 96000, 2}}) {
         const std::string file = writeFile(name, wav(encoding, rate, channels, 0.5));
-        cases.push_back({name, [file] { return playSoundFile(file); }, {0.5, 0.5}});
-    }
-
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Heard heard = listen(c.call);
-        EXPECT_EQ(heard.outcome, SoundOutcome::PlayedFile);
-        EXPECT_NEAR(heard.level.span, c.expected.span, 0.030);
-        EXPECT_NEAR(heard.level.peak, c.expected.peak, 0.030);
-        EXPECT_GE(heard.callSeconds, c.expected.span - 0.020);
-        EXPECT_LT(heard.callSeconds, c.expected.span + 0.250);
+        expectHeard(name, [&] { return playSoundFile(file); }, {0.5, 0.5});
     }
 }
 
 TEST_F(SoundServerTest, UnreadableFilePlaysTheThemeAlertOrElseBeeps)
 {
     useOwnTheme();
-    const Heard heard = listen([] { return playSoundFile(writeFile("garbage.wav", "no sound")); });
-    EXPECT_EQ(heard.outcome, SoundOutcome::PlayedAlert);
-    EXPECT_NEAR(heard.level.span, 0.25, 0.030);
-    EXPECT_GE(heard.callSeconds, 0.23);
-    EXPECT_LT(heard.callSeconds, 0.50);
-
+    expectHeard("not a sound", [f = writeFile("bad.wav", "no sound")] { return playSoundFile(f); },
+                {0.25, 0.5}, SoundOutcome::PlayedAlert);
     setenv("XDG_DATA_DIRS", tmp("nothing").c_str(), 1);
-    const Clock::time_point start = Clock::now();
-    EXPECT_EQ(playSoundFile(tmp("missing.wav")), SoundOutcome::Beeped);
-    EXPECT_LT(secondsSince(start), 0.050);
+    expectBeep(tmp("missing.wav"), 0s, 50ms);
 }
 
 // Last of the suite: a stopped server may upset the sink's timing for the tests after it.
@@ -278,55 +235,36 @@ TEST_F(SoundServerTest, StoppedServerCostsNoMoreThanTheDeadlines)
 {
     const std::string tone = writeFile("tone.wav", wav(S16, 44100, 1, 0.5));
     ASSERT_EQ(kill(s_pid, SIGSTOP), 0);
-    Clock::time_point start = Clock::now();
-    EXPECT_EQ(playSoundFile(tone, SoundDeadlines{500ms, 300ms}), SoundOutcome::Beeped);
-    double seconds = secondsSince(start);
+    expectBeep(tone, 450ms, 500ms + 300ms, {500ms, 300ms});
     kill(s_pid, SIGCONT);
-    EXPECT_GE(seconds, 0.45);
-    EXPECT_LT(seconds, 0.5 + 0.3);
 
     // Stopped in the middle of the sound: the writes and the drain give up
     // at the sound's length plus the margin.
-    std::thread stopper([] {
-        std::this_thread::sleep_for(200ms);
-        kill(s_pid, SIGSTOP);
-    });
-    start = Clock::now();
-    EXPECT_EQ(playSoundFile(tone, SoundDeadlines{500ms, 300ms}), SoundOutcome::Beeped);
-    seconds = secondsSince(start);
+    std::thread stopper([] { std::this_thread::sleep_for(200ms); kill(s_pid, SIGSTOP); });
+    expectBeep(tone, 500ms + 300ms - 50ms, 500ms + 300ms + 200ms, {500ms, 300ms});
     stopper.join();
     kill(s_pid, SIGCONT);
-    EXPECT_GE(seconds, 0.5 + 0.3 - 0.05);
-    EXPECT_LT(seconds, 0.5 + 0.3 + 0.2);
 }
 
 TEST(SoundWithoutServer, GivesUpAtOnceAndBeeps)
 {
     setenv("PULSE_SERVER", "unix:/nonexistent", 1);
     useOwnTheme();
-    for (const std::string& path :
-         {writeFile("tone.wav", wav(S16, 44100, 1, 0.5)), tmp("missing.wav")}) {
-        const Clock::time_point start = Clock::now();
-        EXPECT_EQ(playSoundFile(path), SoundOutcome::Beeped) << path;
-        EXPECT_LT(secondsSince(start), 0.050) << path;
-    }
+    expectBeep(writeFile("tone.wav", wav(S16, 44100, 1, 0.5)), 0s, 50ms);
+    expectBeep(tmp("missing.wav"), 0s, 50ms);
 }
 
 TEST(SoundWithoutServer, DecoderRefusesWhatCannotBeAFeedbackSound)
 {
-    fs::create_directories(tmp("folder.wav"));
-    const std::tuple<const char*, std::string, bool> cases[] = {
-        {"directory", tmp("folder.wav"), false},
-        {"text", writeFile("text.wav", "RIFF? no, just words\n"), false},
-        {"no frames", writeFile("silent.wav", wav(S16, 44100, 1, 0)), false},
-        {"most channels", writeFile("most.wav", wav(S16, 8000, kMaxSoundChannels, 0.1)), true},
-        {"a channel more", writeFile("many.wav", wav(U8, 8000, kMaxSoundChannels + 1, 0.1)), false},
-        {"longest", writeFile("longest.wav", wav(U8, 8000, 1, kMaxSoundSeconds)), true},
-        {"a second longer", writeFile("long.wav", wav(U8, 8000, 1, kMaxSoundSeconds + 1)), false},
-        {"500 Hz rate", writeFile("slow.wav", wav(S16, 500, 1, 0.5)), false},
-    };
-    for (const auto& [name, path, readable] : cases) {
-        EXPECT_EQ(decodeSoundFile(path).has_value(), readable) << name;
+    // The most channels and the longest sound there may be, then text, a sound with no frames,
+    // a channel more, a second longer and a rate of 500 Hz.
+    EXPECT_TRUE(decodeSoundFile(writeFile("most.wav", wav(S16, 8000, kMaxSoundChannels, 0.1))));
+    EXPECT_TRUE(decodeSoundFile(writeFile("longest.wav", wav(U8, 8000, 1, kMaxSoundSeconds))));
+    for (const std::string& path : {writeFile("text.wav", "RIFF? no, just words\n"),
+         writeFile("empty.wav", wav(S16, 8000, 1, 0)), writeFile("slow.wav", wav(S16, 500, 1, 0.5)),
+         writeFile("many.wav", wav(U8, 8000, kMaxSoundChannels + 1, 0.1)),
+         writeFile("long.wav", wav(U8, 8000, 1, kMaxSoundSeconds + 1))}) {
+        EXPECT_FALSE(decodeSoundFile(path)) << path;
     }
 }
 
@@ -338,6 +276,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
-    fs::remove_all(tmp());
+    std::filesystem::remove_all(tmp());
     return result;
 }
