@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "common/random_source.h"
 #include "scoring/feedback_sound.h"
@@ -36,7 +38,34 @@ ScreenWindow* Navigator::screen(ScreenId id) const
     return found == m_screens.end() ? nullptr : found->second.get();
 }
 
+namespace {
+
+// Centres the window on the screen it replaces, or on the desktop, keeping
+// it on the desktop.
+void placeOver(QWidget* window, const QWidget* replaced)
+{
+    const QScreen* desktop = replaced ? replaced->screen() : QGuiApplication::primaryScreen();
+    const QRect room = desktop ? desktop->availableGeometry() : QRect();
+    QRect placed(QPoint(0, 0), window->size());
+    placed.moveCenter(replaced ? replaced->geometry().center() : room.center());
+    if (!room.isEmpty()) {
+        placed.moveRight(std::min(placed.right(), room.right()));
+        placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+        placed.moveLeft(std::max(placed.left(), room.left()));
+        placed.moveTop(std::max(placed.top(), room.top()));
+    }
+    window->setGeometry(placed);
+}
+
+}  // namespace
+
 void Navigator::showScreen(ScreenId id)
+{
+    const ScreenWindow* front = screen(m_lastShown);
+    show(id, front && front->isVisible() ? front : nullptr);
+}
+
+void Navigator::show(ScreenId id, const QWidget* replaced)
 {
     if (m_ended)
         return;
@@ -48,9 +77,13 @@ void Navigator::showScreen(ScreenId id)
         auto created = factory->second(*this);
         window = created.get();
         m_screens[id] = std::move(created);
-        window->watchKeys();
+        QObject::connect(window, &ScreenWindow::closedThroughFrame,
+                         [this] { endIfNoScreenShown(); });
         window->load();
     }
+    if (!window->isVisible())
+        placeOver(window, replaced != window ? replaced : nullptr);
+    m_lastShown = id;
     window->show();
     window->raise();
     window->activateWindow();
@@ -58,16 +91,29 @@ void Navigator::showScreen(ScreenId id)
 
 void Navigator::hideScreen(ScreenId id)
 {
-    if (ScreenWindow* window = screen(id))
+    if (ScreenWindow* window = screen(id)) {
         window->hide();
+        endIfNoScreenShown();
+    }
 }
 
 void Navigator::goTo(ScreenId current, ScreenId target)
 {
     if (!screen(target) && !isRegistered(target))
         return;  // nowhere to go yet: stay where we are
-    showScreen(target);
+    show(target, screen(current));
     hideScreen(current);
+}
+
+void Navigator::endIfNoScreenShown()
+{
+    if (m_ended)
+        return;
+    for (const auto& [id, window] : m_screens) {
+        if (window->isVisible())
+            return;
+    }
+    endProgram();
 }
 
 void Navigator::endProgram()
@@ -92,7 +138,7 @@ void Navigator::launchSibling(const QString& launchFolder, const QString& relati
 
 void Navigator::playSound(Verdict verdict) { m_playSound(verdict); }
 
-std::unique_ptr<RandomSource> Navigator::makeRandomSource() const { return m_makeRandom(); }
+std::unique_ptr<RandomSource> Navigator::makeRandomSource() { return m_makeRandom(); }
 
 void Navigator::setSoundPlayer(std::function<void(Verdict)> player)
 {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "scoring/feedback.h"
+#include "ui/screen_host.h"
 #include "ui/screen_window.h"
 
 class RandomSource;
@@ -13,10 +14,15 @@ class RandomSource;
 // Shows, hides and switches the screens, ends the program and starts the
 // sibling programs. Every screen reaches the others only through it.
 //
+// A screen opens where the screen it replaces stood, centred on it (the
+// first one centred on the desktop), so moving between screens never makes
+// the window jump. When hiding a screen, or closing it through its frame,
+// leaves no screen visible, the program ends.
+//
 // It also hands the screens the services they share: the feedback sound,
 // the random source for each drill, the way a sibling program is started and
 // the way a failure is told to the pupil. Tests replace these.
-class Navigator {
+class Navigator final : public ScreenHost {
 public:
     using Factory = std::function<std::unique_ptr<ScreenWindow>(Navigator&)>;
 
@@ -39,10 +45,10 @@ public:
     // Hides the screen; its object, texts and running timers all stay.
     void hideScreen(ScreenId id);
     // Shows the target first, then hides the current screen.
-    void goTo(ScreenId current, ScreenId target);
+    void goTo(ScreenId current, ScreenId target) override;
     // Ends the program at once: every screen's timers stop, every screen
     // closes and the event loop is left. Nothing is saved.
-    void endProgram();
+    void endProgram() override;
     bool programEnded() const { return m_ended; }
 
     // Starts the program at launchFolder + relativePath as a process of its
@@ -50,8 +56,8 @@ public:
     void launchSibling(const QString& launchFolder, const QString& relativePath);
 
     // Services.
-    void playSound(Verdict verdict);
-    std::unique_ptr<RandomSource> makeRandomSource() const;
+    void playSound(Verdict verdict) override;
+    std::unique_ptr<RandomSource> makeRandomSource() override;
 
     void setSoundPlayer(std::function<void(Verdict)> player);
     void setRandomSourceMaker(std::function<std::unique_ptr<RandomSource>()> maker);
@@ -59,9 +65,14 @@ public:
     void setFailureReporter(std::function<void(QWidget* over, const QString& message)> reporter);
 
 private:
+    // Shows the screen, placed over `replaced` when it is not visible yet.
+    void show(ScreenId id, const QWidget* replaced);
+    void endIfNoScreenShown();
+
     std::map<ScreenId, Factory> m_factories;
     std::map<ScreenId, std::unique_ptr<ScreenWindow>> m_screens;
     bool m_ended = false;
+    ScreenId m_lastShown = ScreenId::Form1;
 
     std::function<void(Verdict)> m_playSound;
     std::function<std::unique_ptr<RandomSource>()> m_makeRandom;

@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <cstdint>
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 int RandomSource::below(int n)
@@ -91,13 +93,11 @@ ScriptedRandomSource::ScriptedRandomSource(std::vector<double> values)
 
 double ScriptedRandomSource::nextUnit()
 {
-    ++m_drawn;
-    if (m_values.empty()) {
-        return 0.0;
-    }
     if (m_next >= m_values.size()) {
-        m_next = 0;
+        throw std::out_of_range("the scripted random source has no value left after " +
+                                std::to_string(m_drawn) + " draws");
     }
+    ++m_drawn;
     return m_values[m_next++];
 }
 

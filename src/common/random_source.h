@@ -40,8 +40,10 @@ private:
     bool m_fixedSeed = false;
 };
 
-// A source that hands out given values in turn, for tests. It wraps round
-// when the values run out and counts the re-seeds asked of it.
+// A source that hands out given values in turn, for tests, and counts the
+// re-seeds asked of it. It never wraps round: a draw past the last value
+// throws std::out_of_range, so a draw loop whose script only ever rejects
+// fails its test at once instead of running for ever.
 class ScriptedRandomSource final : public RandomSource {
 public:
     explicit ScriptedRandomSource(std::vector<double> values = {});

@@ -1,13 +1,31 @@
 #include "ui/caption.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
+#include "ui/geometry.h"
 #include "ui/type_face.h"
 
 namespace {
 
 constexpr QChar rightToLeftMark(0x200F);
+constexpr QChar leftToRightIsolate(0x2066);
+constexpr QChar popDirectionalIsolate(0x2069);
+
+// What a left-to-right run is made of, and what may join its parts.
+bool holdsRun(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c.isLetter() && c.script() == QChar::Script_Latin);
+}
+
+bool joinsRun(QChar c)
+{
+    return c == u' ' || c == u'.' || c == u'@' || c == u'_' || c == u'/' || c == u':';
+}
 
 }  // namespace
 
@@ -15,7 +33,30 @@ QString rightToLeft(const QString& text)
 {
     if (text.isEmpty())
         return text;
-    return QString(rightToLeftMark) + text;
+    QString shown(rightToLeftMark);
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    while (i < size) {
+        if (!holdsRun(text[i])) {
+            shown += text[i++];
+            continue;
+        }
+        // The run ends at its last digit or letter; joiners after it stay outside.
+        qsizetype end = i + 1;
+        bool joined = false;
+        for (qsizetype next = end; next < size; ++next) {
+            if (holdsRun(text[next])) {
+                joined = joined || next > end;
+                end = next + 1;
+            } else if (!joinsRun(text[next])) {
+                break;
+            }
+        }
+        const QString run = text.mid(i, end - i);
+        shown += joined ? QString(leftToRightIsolate) + run + popDirectionalIsolate : run;
+        i = end;
+    }
+    return shown;
 }
 
 QString fromUtf8(std::string_view text)
@@ -104,17 +145,90 @@ void Caption::fit()
             box.moveBottom(room.bottom());
     }
     setGeometry(box);
+    if (m_inkMiddle)
+        move(x(), y() + *m_inkMiddle - inkRect().center().y());
+}
+
+void Caption::setInkMiddle(int y)
+{
+    m_inkMiddle = y;
+    fit();
+}
+
+QRect Caption::inkRect() const
+{
+    // Laid out as QLabel draws a line of plain text: from the top of its box,
+    // centred or against the right edge.
+    QTextLayout layout(text(), font());
+    QTextOption option;
+    option.setTextDirection(Qt::RightToLeft);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid())
+        return QRect();
+    const QRectF area = contentsRect();
+    const qreal spare = area.width() - line.naturalTextWidth();
+    const qreal left = m_look.align == CaptionLook::Align::Centre ? spare / 2 : spare;
+    QRectF ink;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont font = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i)
+            ink |= font.boundingRect(glyphs[i]).translated(positions[i]);
+    }
+    return ink.translated(QPointF(pos()) + area.topLeft() + QPointF(left, 0)).toAlignedRect();
+}
+
+void Caption::connectNotify(const QMetaMethod& signal)
+{
+    if (signal == QMetaMethod::fromSignal(&Caption::clicked) && !m_clickable) {
+        m_clickable = true;
+        setCursor(Qt::PointingHandCursor);
+    }
+    QLabel::connectNotify(signal);
+}
+
+void Caption::mousePressEvent(QMouseEvent* event)
+{
+    if (m_clickable && event->button() == Qt::LeftButton) {
+        m_pressed = true;
+        event->accept();
+        return;
+    }
+    QLabel::mousePressEvent(event);
 }
 
 void Caption::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        m_pressed = false;
+    if (click) {
         emit clicked();
+        return;
+    }
     QLabel::mouseReleaseEvent(event);
+}
+
+void Caption::hideEvent(QHideEvent* event)
+{
+    m_pressed = false;
+    QLabel::hideEvent(event);
 }
 
 void Caption::mouseMoveEvent(QMouseEvent* event)
 {
     emit pointerMoved();
     QLabel::mouseMoveEvent(event);
+}
+
+Caption* makeHomeLabel(QWidget* screen, const QString& name, int leftTwips, int topTwips)
+{
+    return new Caption(screen, name, twips(leftTwips, topTwips, 945, 420),
+                       CaptionLook{18, true, Qt::black, CaptionLook::Align::Centre},
+                       QStringLiteral("الواجهة"));
 }

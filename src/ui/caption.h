@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QLabel>
 #include <QRect>
+#include <optional>
 #include <string_view>
 
 // How a caption is drawn: its type, its colour and where its text sits.
@@ -39,6 +40,12 @@ public:
 
     QRect designedGeometry() const { return m_designed; }
 
+    // Where the letters of the caption fall, in its parent's coordinates.
+    QRect inkRect() const;
+    // Sets the caption up or down so that the middle of its letters stands at
+    // height y of its parent (a sign level with the fraction bars beside it).
+    void setInkMiddle(int y);
+
     // The part of the window the caption may spread into; an empty room
     // means the whole window.
     void setRoom(const QRect& room);
@@ -50,8 +57,11 @@ signals:
     void pointerMoved();
 
 protected:
+    void connectNotify(const QMetaMethod& signal) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void fit();
@@ -60,11 +70,22 @@ private:
     QRect m_room;
     CaptionLook m_look;
     QString m_caption;
+    std::optional<int> m_inkMiddle;
+    bool m_clickable = false;
+    bool m_pressed = false;
 };
+
+// The "الواجهة" label of a drill screen, 18 pt bold, black, centred, in its
+// designed 945 × 420 twips box at (left, top): the way back to a menu.
+Caption* makeHomeLabel(QWidget* screen, const QString& name, int leftTwips, int topTwips);
 
 // The caption text as it is handed to Qt for display: with a right-to-left
 // mark in front, so the base direction is right to left even for a text that
-// starts with a digit or a sign.
+// starts with a digit or a sign; and with every run of digits and Latin
+// letters that blanks or dots join into one ("0100 555 000", "Noto Naskh")
+// isolated left to right, so that its parts keep their order. A single
+// number or word needs no isolating, and signs such as "÷" and "=" end a
+// run: "70÷10=" reads right to left, "=10÷70" from the left.
 QString rightToLeft(const QString& text);
 
 // A text of the drill logic (UTF-8) as Qt text.

@@ -59,6 +59,31 @@ void Picture::mouseMoveEvent(QMouseEvent* event)
     QWidget::mouseMoveEvent(event);
 }
 
+MarkPicture::MarkPicture(QWidget* parent, const QString& name, const QRect& box,
+                         const QString& accessibleName)
+    : Picture(parent, name, box, QString(), accessibleName)
+{
+}
+
+void MarkPicture::setShows(Shows shows)
+{
+    m_shows = shows;
+    switch (shows) {
+    case Shows::Tick:
+        setSource(pictures::tick);
+        setAccessibleDescription(QStringLiteral("صح"));
+        break;
+    case Shows::Cross:
+        setSource(pictures::cross);
+        setAccessibleDescription(QStringLiteral("خطأ"));
+        break;
+    case Shows::Nothing:
+        setSource(QString());
+        setAccessibleDescription(QString());
+        break;
+    }
+}
+
 QIcon applicationIcon()
 {
     registerPictures();

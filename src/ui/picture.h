@@ -31,6 +31,25 @@ private:
     QPixmap m_rendered;  // the source drawn at the current size and scale
 };
 
+// A mark beside an answer box: a tick, a cross or nothing. Marks stand above
+// every other control of their screen. A screen reader hears the mark's name
+// and, as its description, the verdict it shows.
+class MarkPicture : public Picture {
+    Q_OBJECT
+
+public:
+    enum class Shows { Nothing, Tick, Cross };
+
+    MarkPicture(QWidget* parent, const QString& name, const QRect& box,
+                const QString& accessibleName);
+
+    void setShows(Shows shows);
+    Shows shows() const { return m_shows; }
+
+private:
+    Shows m_shows = Shows::Nothing;
+};
+
 // The program's icon, drawn from its picture at the sizes desktops ask for.
 QIcon applicationIcon();
 

@@ -8,3 +8,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QRect& box,
 
 // Changes a button's caption, keeping what screen readers hear in step.
 void setButtonCaption(QPushButton* button, const QString& caption);
+
+// Gives the button the largest type at which each of the captions it carries
+// fits inside it, for buttons whose design names no size.
+void fitButtonType(QPushButton* button, const QStringList& captions);

@@ -1,9 +1,45 @@
 #include "ui/screen_window.h"
 
-#include <QEvent>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPainter>
 
 #include "ui/geometry.h"
+#include "ui/picture.h"
+
+namespace {
+
+// The frame drawn around the focused control: a wide amber band with a thin
+// dark edge inside it, so it shows on the blue pictures, on black and on
+// white alike. It lets the pointer through.
+class FocusFrame final : public QWidget {
+public:
+    static constexpr int band = 4;
+
+    explicit FocusFrame(QWidget* screen) : QWidget(screen)
+    {
+        setObjectName(QStringLiteral("focusFrame"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QRect outer = rect();
+        const QColor amber(0xff, 0xb3, 0x00);
+        painter.fillRect(outer.left(), outer.top(), outer.width(), band - 1, amber);
+        painter.fillRect(outer.left(), outer.bottom() - band + 2, outer.width(), band - 1, amber);
+        painter.fillRect(outer.left(), outer.top(), band - 1, outer.height(), amber);
+        painter.fillRect(outer.right() - band + 2, outer.top(), band - 1, outer.height(), amber);
+        painter.setPen(QColor(0x20, 0x20, 0x20));
+        painter.drawRect(outer.adjusted(band - 1, band - 1, -band, -band));
+    }
+};
+
+}  // namespace
 
 QString screenName(ScreenId id)
 {
@@ -39,25 +75,109 @@ ScreenWindow::ScreenWindow(ScreenId id, int widthTwips, int heightTwips, const Q
     }
 }
 
-void ScreenWindow::watchKeys()
+void ScreenWindow::watchControls()
 {
+    m_watching = true;
+    m_focusFrame = new FocusFrame(this);
     for (QWidget* control : findChildren<QWidget*>()) {
+        if (control == m_focusFrame)
+            continue;
+        // Every control, for the presses that come too soon after showing.
+        control->installEventFilter(this);
         if (control->focusPolicy() != Qt::NoFocus)
-            control->installEventFilter(this);
+            m_focusable.push_back(control);
+        if (qobject_cast<MarkPicture*>(control)) {
+            m_marks.push_back(control);
+            control->raise();
+        }
     }
+    if (QWidget* focused = focusWidget(); focused && focused->hasFocus())
+        frameFocus(focused);
+}
+
+bool ScreenWindow::hasFocusableControl() const
+{
+    for (QWidget* control : m_focusable) {
+        if (control->isVisibleTo(this) && control->isEnabled())
+            return true;
+    }
+    return false;
+}
+
+bool ScreenWindow::tooSoonToClick() const
+{
+    return m_shown.isValid() && m_shown.elapsed() < QApplication::doubleClickInterval();
+}
+
+void ScreenWindow::frameFocus(QWidget* control)
+{
+    if (!control) {
+        m_focusFrame->hide();
+        return;
+    }
+    const QRect around(control->mapTo(this, QPoint(0, 0)), control->size());
+    m_focusFrame->setGeometry(around.adjusted(-FocusFrame::band, -FocusFrame::band,
+                                              FocusFrame::band, FocusFrame::band));
+    m_focusFrame->raise();
+    for (QWidget* mark : m_marks)
+        mark->raise();
+    m_focusFrame->show();
 }
 
 bool ScreenWindow::screenKey(QKeyEvent*) { return false; }
 
 bool ScreenWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_keyPreview && event->type() == QEvent::KeyPress)
-        return screenKey(static_cast<QKeyEvent*>(event));
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (m_keyPreview && screenKey(static_cast<QKeyEvent*>(event)))
+            return true;
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (tooSoonToClick())
+            return true;
+        break;
+    case QEvent::FocusIn:
+        frameFocus(static_cast<QWidget*>(watched));
+        break;
+    case QEvent::FocusOut:
+        frameFocus(nullptr);
+        break;
+    case QEvent::Hide:
+        if (watched == focusWidget())
+            frameFocus(nullptr);
+        break;
+    default:
+        break;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
 void ScreenWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (!screenKey(event))
-        QWidget::keyPressEvent(event);
+    // A key comes here either because no control has the focus, or because
+    // the control that has it let the key pass. The latter was meant for the
+    // control: preview has shown it to the screen already, or must keep it
+    // from the screen.
+    const QWidget* owner = focusWidget();
+    const bool meantForControl = owner && owner != this && owner->isVisibleTo(this);
+    if (!meantForControl && (m_keyPreview || !hasFocusableControl()) && screenKey(event))
+        return;
+    QWidget::keyPressEvent(event);
+}
+
+void ScreenWindow::showEvent(QShowEvent* event)
+{
+    m_shown.start();
+    if (!m_watching)
+        watchControls();
+    QWidget::showEvent(event);
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    hide();
+    emit closedThroughFrame();
 }

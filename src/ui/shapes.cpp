@@ -42,6 +42,19 @@ LineShape::LineShape(QWidget* parent, const QString& name, int x1Twips, int x2Tw
     setGeometry(left, y - thickness / 2, right - left, thickness);
 }
 
+void LineShape::keepClearOf(const QRect& ink, int gap)
+{
+    const QRect line = geometry();
+    if (ink.bottom() < line.top() || ink.top() > line.bottom())
+        return;  // not level with the line
+    QRect kept = line;
+    if (ink.center().x() < line.center().x())
+        kept.setLeft(std::max(line.left(), ink.right() + gap + 1));
+    else
+        kept.setRight(std::min(line.right(), ink.left() - gap - 1));
+    setGeometry(kept);
+}
+
 void LineShape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -66,4 +79,12 @@ QGroupBox* makeFrame(QWidget* parent, const QString& name, const QRect& box,
     }
     frame->setPalette(colours);
     return frame;
+}
+
+void placeSignAmongBars(Caption* sign, std::initializer_list<LineShape*> bars)
+{
+    constexpr int gap = 6;
+    sign->setInkMiddle(bars.begin()[0]->middle());
+    for (LineShape* bar : bars)
+        bar->keepClearOf(sign->inkRect(), gap);
 }

@@ -1,5 +1,7 @@
 #include "ui/type_face.h"
 
+#include <QFontMetrics>
+#include <QSize>
 #include <QStringList>
 #include <cmath>
 
@@ -54,5 +56,25 @@ QFont named(const QString& family, double points, bool bold)
 }
 
 QFont controlDefault() { return arabic(9.75, true); }
+
+QFont largestFitting(QFont font, const QSize& room, const QStringList& texts, int maxPixels)
+{
+    auto fits = [&](int pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        if (metrics.height() > room.height())
+            return false;
+        for (const QString& text : texts) {
+            if (metrics.horizontalAdvance(text) > room.width())
+                return false;
+        }
+        return true;
+    };
+    int pixels = maxPixels;
+    while (pixels > 6 && !fits(pixels))
+        --pixels;
+    font.setPixelSize(pixels);
+    return font;
+}
 
 }  // namespace typeface

@@ -27,4 +27,11 @@ QFont named(const QString& family, double points, bool bold);
 // size that reads well on buttons.
 QFont controlDefault();
 
+// The face given, at the largest pixel size (up to maxPixels) at which each
+// of the texts fits on one line within the room, its line height included.
+// Where the design names no size, a caption this way is as large as its box
+// allows.
+QFont largestFitting(QFont font, const QSize& room, const QStringList& texts,
+                     int maxPixels = 48);
+
 }  // namespace typeface

@@ -1,5 +1,4 @@
 #include <QFontMetrics>
-#include <QImage>
 #include <gtest/gtest.h>
 
 #include "ui/caption.h"
@@ -15,38 +14,6 @@ TEST(Geometry, TwipsBecomePixelsAtFifteenToOne)
     const QRect left = twips(0, 0, 1007, 10), right = twips(1007, 0, 1000, 10);
     EXPECT_EQ(left.right() + 1, right.left());
     EXPECT_EQ(twips(-120, 1200, 12345, 8220).left(), -8);
-}
-
-// The columns of the caption's picture that hold ink.
-std::pair<int, int> inkColumns(QWidget& widget)
-{
-    const QImage image = widget.grab().toImage();
-    int first = image.width(), last = -1;
-    for (int x = 0; x < image.width(); ++x)
-        for (int y = 0; y < image.height(); ++y)
-            if (qAlpha(image.pixel(x, y)) > 0 && qGray(image.pixel(x, y)) < 128) {
-                first = std::min(first, x);
-                last = std::max(last, x);
-            }
-    return {first, last};
-}
-
-TEST(Caption, ReadsRightToLeftWhateverItsFirstCharacter)
-{
-    QWidget window;
-    window.resize(400, 200);
-    const CaptionLook look{27.75, true, Qt::black, CaptionLook::Align::Right};
-    Caption whole(&window, "whole", QRect(0, 0, 300, 60), look, "70÷10=");
-    Caption start(&window, "start", QRect(0, 0, 300, 60), look, "70÷10");
-    // Right-aligned right-to-left text ends on the right with its first
-    // character; "=" is the last character, so it is drawn leftmost.
-    const auto [wholeFirst, wholeLast] = inkColumns(whole);
-    const auto [startFirst, startLast] = inkColumns(start);
-    EXPECT_EQ(wholeLast, startLast);
-    EXPECT_LT(wholeFirst, startFirst - 5);
-    // What is kept and read out is the text as given.
-    EXPECT_EQ(whole.caption(), "70÷10=");
-    EXPECT_EQ(whole.accessibleName(), "70÷10=");
 }
 
 TEST(Caption, WidensInsteadOfCuttingAndShrinksOnlyPastItsRoom)

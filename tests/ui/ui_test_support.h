@@ -4,6 +4,7 @@
 // its services replaced by fakes that record what they were asked.
 
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
@@ -27,33 +28,33 @@ struct FakeServices {
     std::vector<QString> launched;
     bool launchSucceeds = true;
     std::vector<QString> failures;
-    // Drawn in turn: 3/4 ÷ 2/5 (draws come as b1, b2, m1, m2).
-    std::vector<double> draws{drawOf(3), drawOf(2), drawOf(4), drawOf(5)};
+    // Each screen's source draws 3/4 ÷ 2/5 (draws come as b1, b2, m1, m2), three times over.
+    std::vector<double> draws = [] {
+        std::vector<double> units;
+        for (int problem = 0; problem < 3; ++problem)
+            for (int value : {3, 2, 4, 5})
+                units.push_back(drawOf(value));
+        return units;
+    }();
 };
 
-inline void installFakes(Navigator& navigator, FakeServices& fakes)
-{
-    navigator.setSoundPlayer([&fakes](Verdict verdict) {
-        fakes.sounds.push_back(verdict);
-        if (fakes.onSound)
-            fakes.onSound(verdict);
-    });
-    navigator.setRandomSourceMaker(
-        [&fakes] { return std::make_unique<ScriptedRandomSource>(fakes.draws); });
-    navigator.setLauncher([&fakes](const QString& program) {
-        fakes.launched.push_back(program);
-        return fakes.launchSucceeds;
-    });
-    navigator.setFailureReporter(
-        [&fakes](QWidget*, const QString& message) { fakes.failures.push_back(message); });
-}
-
-// A navigator with the program's screens and fake services.
-class ScreenTest : public ::testing::Test {
-protected:
-    ScreenTest()
+// The program with its screens and fake services.
+struct Program {
+    Program()
     {
-        installFakes(navigator, fakes);
+        navigator.setSoundPlayer([this](Verdict verdict) {
+            fakes.sounds.push_back(verdict);
+            if (fakes.onSound)
+                fakes.onSound(verdict);
+        });
+        navigator.setRandomSourceMaker(
+            [this] { return std::make_unique<ScriptedRandomSource>(fakes.draws); });
+        navigator.setLauncher([this](const QString& program) {
+            fakes.launched.push_back(program);
+            return fakes.launchSucceeds;
+        });
+        navigator.setFailureReporter(
+            [this](QWidget*, const QString& message) { fakes.failures.push_back(message); });
         registerScreens(navigator);
     }
 
@@ -61,9 +62,7 @@ protected:
     T* control(ScreenId screen, const char* name)
     {
         ScreenWindow* window = navigator.screen(screen);
-        if (!window)
-            return nullptr;
-        return window->findChild<T*>(QString::fromLatin1(name));
+        return window ? window->findChild<T*>(QString::fromLatin1(name)) : nullptr;
     }
 
     bool shown(ScreenId screen)
@@ -72,6 +71,26 @@ protected:
         return window && window->isVisible();
     }
 
+    // A click with the left button, as the pupil makes it on a visible control.
+    void click(ScreenId screen, const char* name)
+    {
+        QWidget* target = control(screen, name);
+        ASSERT_NE(target, nullptr) << name;
+        ASSERT_TRUE(target->isVisible()) << name;
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+
+    // A key as the keyboard sends it: to the focused control, or to the
+    // window when none has the focus.
+    void key(ScreenId screen, Qt::Key which)
+    {
+        QWidget* window = navigator.screen(screen);
+        QWidget* focused = window->focusWidget();
+        QTest::keyClick(focused && focused->isVisible() ? focused : window, which);
+    }
+
     FakeServices fakes;
     Navigator navigator;
 };
+
+class ScreenTest : public ::testing::Test, public Program {};

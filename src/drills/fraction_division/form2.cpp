@@ -1,22 +1,29 @@
 #include "drills/fraction_division/form2.h"
 
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/navigator.h"
 #include "common/random_source.h"
 #include "ui/answer_box.h"
 #include "ui/caption.h"
+#include "ui/carry_out.h"
 #include "ui/geometry.h"
+#include "ui/help_panel.h"
 #include "ui/picture.h"
 #include "ui/push_button.h"
+#include "ui/screen_host.h"
 #include "ui/shapes.h"
 #include "ui/type_face.h"
 
 namespace {
+
+using Box = FractionDivisionDrill::Box;
+using MarkState = FractionDivisionDrill::MarkState;
+using Timer = FractionDivisionDrill::Timer;
+constexpr int boxCount = FractionDivisionDrill::boxCount;
+constexpr int timerCount = FractionDivisionDrill::timerCount;
 
 // Where each answer box and its mark stand, and what a screen reader calls them.
 struct BoxDesign {
@@ -57,35 +64,24 @@ const StepButtonDesign stepButtonDesigns[4] = {
     {"step4", twips(7080, 4680, 1335, 615)},
 };
 
-const char* const timerNames[drillTimerCount] = {"Timer1", "hide1", "hide2", "hide3", "hide4"};
+const char* const timerNames[timerCount] = {"Timer1", "hide1", "hide2", "hide3", "hide4"};
 
-QString markPicture(MarkState state)
+MarkPicture::Shows markShows(MarkState state)
 {
     switch (state) {
-    case MarkState::Tick: return pictures::tick;
-    case MarkState::Cross: return pictures::cross;
+    case MarkState::Tick: return MarkPicture::Shows::Tick;
+    case MarkState::Cross: return MarkPicture::Shows::Cross;
     case MarkState::None: break;
     }
-    return QString();
-}
-
-// What a screen reader says of a mark.
-QString markVerdict(MarkState state)
-{
-    switch (state) {
-    case MarkState::Tick: return QStringLiteral("صح");
-    case MarkState::Cross: return QStringLiteral("خطأ");
-    case MarkState::None: break;
-    }
-    return QString();
+    return MarkPicture::Shows::Nothing;
 }
 
 }  // namespace
 
-Form2::Form2(Navigator& navigator)
+Form2::Form2(ScreenHost& host)
     : ScreenWindow(ScreenId::Form2, 12000, 9000, QString(), Qt::black),
-      m_navigator(navigator),
-      m_random(navigator.makeRandomSource()),
+      m_host(host),
+      m_random(host.makeRandomSource()),
       m_drill(*m_random, *this)
 {
     build();
@@ -103,27 +99,37 @@ void Form2::build()
                 CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Right},
                 QStringLiteral("أوجد ناتج :"));
     const CaptionLook problem{72, true, Qt::white, CaptionLook::Align::Centre};
-    const QColor bar = Qt::white;
-    m_b1 = new Caption(this, QStringLiteral("b1"), twips(10395, 2160, 825, 1695), problem,
-                       QStringLiteral("2"));
-    m_m1 = new Caption(this, QStringLiteral("m1"), twips(10440, 3360, 825, 1695), problem,
-                       QStringLiteral("2"));
-    new LineShape(this, QStringLiteral("Line1"), 11760, 9960, 3480, bar);
-    new Caption(this, QStringLiteral("Label14"), twips(9000, 2760, 825, 1695), problem,
-                QStringLiteral("÷"));
-    m_b2 = new Caption(this, QStringLiteral("b2"), twips(7560, 2160, 825, 1695), problem,
-                       QStringLiteral("2"));
-    m_m2 = new Caption(this, QStringLiteral("m2"), twips(7560, 3360, 825, 1695), problem,
-                       QStringLiteral("2"));
-    new LineShape(this, QStringLiteral("Line2"), 8760, 6960, 3480, bar);
-    new Caption(this, QStringLiteral("Label13"), twips(6120, 2760, 825, 1695), problem,
-                QStringLiteral("="));
+    // Fraction bars of 3 px read as bars under 72 pt digits.
+    auto bar = [this](const char* name, int x1, int x2, int y) {
+        return new LineShape(this, QString::fromLatin1(name), x1, x2, y, Qt::white, 3);
+    };
+    auto large = [this, &problem](const char* name, QRect box, const char* text) {
+        return new Caption(this, QString::fromLatin1(name), box, problem, QString::fromUtf8(text));
+    };
+    m_b1 = large("b1", twips(10395, 2160, 825, 1695), "2");
+    m_m1 = large("m1", twips(10440, 3360, 825, 1695), "2");
+    LineShape* line1 = bar("Line1", 11760, 9960, 3480);
+    Caption* divide = large("Label14", twips(9000, 2760, 825, 1695), "÷");
+    m_b2 = large("b2", twips(7560, 2160, 825, 1695), "2");
+    m_m2 = large("m2", twips(7560, 3360, 825, 1695), "2");
+    LineShape* line2 = bar("Line2", 8760, 6960, 3480);
+    Caption* equals = large("Label13", twips(6120, 2760, 825, 1695), "=");
+    placeSignAmongBars(divide, {line1, line2});
+    placeSignAmongBars(equals, {line2});
 
     const QFont buttonType = typeface::controlDefault();
+    // The buttons' design names no size: each gets the largest that fits it.
+    auto fitted = [](QPushButton* button, const std::vector<std::string>& captions) {
+        QStringList texts;
+        for (const std::string& caption : captions)
+            texts << fromUtf8(caption);
+        fitButtonType(button, texts);
+    };
     for (int step = 1; step <= 4; ++step) {
         const StepButtonDesign& design = stepButtonDesigns[step - 1];
         QPushButton* button = makeButton(this, QString::fromLatin1(design.name), design.box,
                                          fromUtf8(m_drill.stepCaption(step)), buttonType);
+        fitted(button, FractionDivisionDrill::stepCaptions(step));
         connect(button, &QPushButton::clicked, this, [this, step] {
             m_drill.pressStep(step, boxTexts());
             render();
@@ -137,17 +143,19 @@ void Form2::build()
         const AnswerBoxLook look{sign ? 72.0 : 48.0, true, Qt::red, design.maxLength, !sign};
         m_boxes[std::size_t(i)] = new AnswerBox(this, QString::fromLatin1(design.name),
                                                 design.box, look, QString::fromUtf8(design.spoken));
-        m_marks[std::size_t(i)] = new Picture(this, QString::fromLatin1(design.markName),
-                                              design.mark, QString(),
-                                              QStringLiteral("علامة ") + QString::fromUtf8(design.spoken));
+        m_marks[std::size_t(i)] =
+            new MarkPicture(this, QString::fromLatin1(design.markName), design.mark,
+                            QStringLiteral("علامة ") + QString::fromUtf8(design.spoken));
     }
-    m_stepExtras[0] = {new LineShape(this, QStringLiteral("Line11"), 5880, 4080, 3480, bar)};
-    m_stepExtras[2] = {new LineShape(this, QStringLiteral("Line22"), 2880, 1080, 3480, bar),
-                       new Caption(this, QStringLiteral("yosawi1"), twips(240, 2760, 825, 1695),
-                                   problem, QStringLiteral("="))};
-    m_stepExtras[3] = {new LineShape(this, QStringLiteral("Line33"), 6840, 5040, 6480, bar),
-                       new Caption(this, QStringLiteral("yosawi2"), twips(7080, 5760, 825, 1695),
-                                   problem, QStringLiteral("="))};
+    LineShape* line22 = bar("Line22", 2880, 1080, 3480);
+    Caption* equals1 = large("yosawi1", twips(240, 2760, 825, 1695), "=");
+    LineShape* line33 = bar("Line33", 6840, 5040, 6480);
+    Caption* equals2 = large("yosawi2", twips(7080, 5760, 825, 1695), "=");
+    placeSignAmongBars(equals1, {line22});
+    placeSignAmongBars(equals2, {line33});
+    m_stepExtras[0] = {bar("Line11", 5880, 4080, 3480)};
+    m_stepExtras[2] = {line22, equals1};
+    m_stepExtras[3] = {line33, equals2};
 
     m_newQuestion = makeButton(this, QStringLiteral("cnew"), twips(10080, 5400, 1215, 615),
                                QStringLiteral("سؤال جديد"), buttonType);
@@ -155,29 +163,19 @@ void Form2::build()
         m_drill.newQuestion();
         render();
     });
+    fitted(m_newQuestion, {"سؤال جديد"});
     m_helpButton = makeButton(this, QStringLiteral("Comhelp"), twips(9720, 6360, 1335, 735),
                               fromUtf8(m_drill.helpButtonCaption()), buttonType);
+    fitted(m_helpButton, FractionDivisionDrill::helpButtonCaptions());
     connect(m_helpButton, &QPushButton::clicked, this, [this] {
         m_drill.toggleHelp();
         render();
     });
-    m_help = makeFrame(this, QStringLiteral("help"), twips(3240, 8040, 6375, 975),
-                       QStringLiteral("المساعدة"), buttonType, Qt::white);
-    m_helpText = new QPlainTextEdit(m_help);
-    m_helpText->setObjectName(QStringLiteral("Txthelp"));
-    m_helpText->setAccessibleName(QStringLiteral("نص المساعدة"));
-    m_helpText->setGeometry(twips(120, 360, 6015, 495));
-    m_helpText->setLayoutDirection(Qt::RightToLeft);
-    m_helpText->setFont(buttonType);
-    m_helpText->setReadOnly(true);
-    m_helpText->setFocusPolicy(Qt::NoFocus);
-    m_helpText->setFrameShape(QFrame::NoFrame);
-    m_helpText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_helpText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QTextOption rightAligned = m_helpText->document()->defaultTextOption();
-    rightAligned.setTextDirection(Qt::RightToLeft);
-    rightAligned.setAlignment(Qt::AlignRight);
-    m_helpText->document()->setDefaultTextOption(rightAligned);
+    m_help = new HelpPanel(this, QStringLiteral("help"), twips(3240, 8040, 6375, 975),
+                           QStringLiteral("المساعدة"), QStringLiteral("Txthelp"),
+                           twips(120, 360, 6015, 495));
+    m_help->textBox()->setReadOnly(true);
+    m_help->textBox()->setFocusPolicy(Qt::NoFocus);
 
     // The sources of every mark's tick and cross; never shown themselves.
     auto* tick = new Picture(this, QStringLiteral("imgtrue"), twips(11280, 2160, 630, 600),
@@ -187,18 +185,15 @@ void Form2::build()
     tick->hide();
     cross->hide();
 
-    auto* home = new Caption(this, QStringLiteral("Label7"), twips(1920, 8400, 945, 420),
-                             CaptionLook{18, true, Qt::black, CaptionLook::Align::Centre},
-                             QStringLiteral("الواجهة"));
-    connect(home, &Caption::clicked, this,
-            [this] { m_navigator.goTo(ScreenId::Form2, ScreenId::Form5); });
+    connect(makeHomeLabel(this, QStringLiteral("Label7"), 1920, 8400), &Caption::clicked, this,
+            [this] { m_host.goTo(ScreenId::Form2, ScreenId::Form5); });
 
-    for (int i = 0; i < drillTimerCount; ++i) {
+    for (int i = 0; i < timerCount; ++i) {
         auto* timer = new QTimer(this);
         timer->setObjectName(QString::fromLatin1(timerNames[i]));
         timer->setSingleShot(true);
-        timer->setInterval(DrillTimer(i) == DrillTimer::Timer1 ? 1 : 2000);
-        connect(timer, &QTimer::timeout, this, [this, i] { timerTick(DrillTimer(i)); });
+        timer->setInterval(Timer(i) == Timer::Timer1 ? 1 : 2000);
+        connect(timer, &QTimer::timeout, this, [this, i] { timerTick(Timer(i)); });
         m_timers[std::size_t(i)] = timer;
     }
 
@@ -220,23 +215,20 @@ void Form2::load()
     render();
 }
 
-void Form2::timerTick(DrillTimer which)
+void Form2::timerTick(Timer which)
 {
-    switch (which) {
-    case DrillTimer::Timer1: m_drill.timer1Fired(); break;
-    case DrillTimer::Hide1: m_drill.clearMarks(1); break;
-    case DrillTimer::Hide2: m_drill.clearMarks(2); break;
-    case DrillTimer::Hide3: m_drill.clearMarks(3); break;
-    case DrillTimer::Hide4: m_drill.clearMarks(4); break;
-    }
+    if (which == Timer::Timer1)
+        m_drill.timer1Fired();
+    else
+        m_drill.clearMarks(int(which));  // Hide1 to Hide4 clear steps 1 to 4
     render();
 }
 
 bool Form2::screenKey(QKeyEvent* event)
 {
-    // Escape ends the program once the first problem has switched key preview on.
-    if (keyPreview() && event->key() == Qt::Key_Escape) {
-        m_navigator.endProgram();
+    // The screen sees keys once the first problem has switched key preview on.
+    if (event->key() == Qt::Key_Escape) {
+        m_host.endProgram();
         return true;
     }
     return false;
@@ -248,7 +240,7 @@ void Form2::play(Verdict verdict)
     // sound; the marks themselves appear only after it.
     render();
     repaint();
-    m_navigator.playSound(verdict);
+    m_host.playSound(verdict);
 }
 
 FractionDivisionDrill::BoxTexts Form2::boxTexts() const
@@ -279,41 +271,18 @@ void Form2::render()
     for (int i = 0; i < boxCount; ++i) {
         const Box which = Box(i);
         box(which)->setVisible(m_drill.stepBoxesShown(FractionDivisionDrill::stepOf(which)));
-        const Mark& mark = m_drill.mark(which);
-        Picture* picture = m_marks[std::size_t(i)];
-        picture->setSource(markPicture(mark.state));
-        picture->setAccessibleDescription(markVerdict(mark.state));
+        const FractionDivisionDrill::Mark& mark = m_drill.mark(which);
+        MarkPicture* picture = m_marks[std::size_t(i)];
+        picture->setShows(markShows(mark.state));
         picture->setVisible(mark.shown);
     }
 
     m_newQuestion->setVisible(m_drill.newQuestionShown());
     setButtonCaption(m_helpButton, fromUtf8(m_drill.helpButtonCaption()));
-    const QString help = fromUtf8(m_drill.helpText());
-    if (m_helpText->toPlainText() != help)
-        m_helpText->setPlainText(help);
+    m_help->setHelpText(fromUtf8(m_drill.helpText()));
     m_help->setVisible(m_drill.helpShown());
 
     setKeyPreview(m_drill.keyPreview());
-    syncTimers();
-
-    for (Box emptied : m_drill.takeBoxesToEmpty())
-        box(emptied)->clear();
-    if (const auto focus = m_drill.takeFocusRequest())
-        box(*focus)->setFocus();
-}
-
-void Form2::syncTimers()
-{
-    for (int i = 0; i < drillTimerCount; ++i) {
-        const TimerArm& arm = m_drill.timer(DrillTimer(i));
-        QTimer* timer = m_timers[std::size_t(i)];
-        // A new generation means the drill armed the timer again: start the
-        // countdown afresh.
-        if (arm.armed && arm.generation != m_startedGeneration[std::size_t(i)]) {
-            m_startedGeneration[std::size_t(i)] = arm.generation;
-            timer->start();
-        } else if (!arm.armed && timer->isActive()) {
-            timer->stop();
-        }
-    }
+    carryOut(m_drill.takeRequests(), [this](Box which) { return box(which); },
+             [this](Timer which) { return timer(which); });
 }

@@ -10,14 +10,12 @@
 
 class AnswerBox;
 class Caption;
-class LineShape;
-class Navigator;
-class Picture;
-class QGroupBox;
-class QPlainTextEdit;
+class HelpPanel;
+class MarkPicture;
 class QPushButton;
 class QTimer;
 class RandomSource;
+class ScreenHost;
 
 // Form2: the fraction division screen. It shows FractionDivisionDrill: the
 // problem, the four step buttons with their boxes and marks, the help panel
@@ -27,15 +25,18 @@ class Form2 final : public ScreenWindow, private Feedback {
     Q_OBJECT
 
 public:
-    explicit Form2(Navigator& navigator);
+    using Box = FractionDivisionDrill::Box;
+    using Timer = FractionDivisionDrill::Timer;
+
+    explicit Form2(ScreenHost& host);
     ~Form2() override;
 
     void load() override;
 
     const FractionDivisionDrill& drill() const { return m_drill; }
-    QTimer* timer(DrillTimer which) const { return m_timers[std::size_t(which)]; }
+    QTimer* timer(Timer which) const { return m_timers[std::size_t(which)]; }
     // What a tick of the timer does.
-    void timerTick(DrillTimer which);
+    void timerTick(Timer which);
 
 protected:
     bool screenKey(QKeyEvent* event) override;
@@ -46,11 +47,10 @@ private:
 
     void build();
     void render();
-    void syncTimers();
     FractionDivisionDrill::BoxTexts boxTexts() const;
     AnswerBox* box(Box which) const { return m_boxes[std::size_t(which)]; }
 
-    Navigator& m_navigator;
+    ScreenHost& m_host;
     std::unique_ptr<RandomSource> m_random;
     FractionDivisionDrill m_drill;
 
@@ -60,14 +60,12 @@ private:
     Caption* m_b2 = nullptr;
     Caption* m_m2 = nullptr;
     std::array<QPushButton*, 4> m_stepButtons{};
-    std::array<AnswerBox*, boxCount> m_boxes{};
-    std::array<Picture*, boxCount> m_marks{};
+    std::array<AnswerBox*, FractionDivisionDrill::boxCount> m_boxes{};
+    std::array<MarkPicture*, FractionDivisionDrill::boxCount> m_marks{};
     // Shown with the boxes of steps 1, 3 and 4: fraction bars and equals signs.
     std::array<std::vector<QWidget*>, 4> m_stepExtras;
     QPushButton* m_newQuestion = nullptr;
     QPushButton* m_helpButton = nullptr;
-    QGroupBox* m_help = nullptr;
-    QPlainTextEdit* m_helpText = nullptr;
-    std::array<QTimer*, drillTimerCount> m_timers{};
-    std::array<std::uint64_t, drillTimerCount> m_startedGeneration{};
+    HelpPanel* m_help = nullptr;
+    std::array<QTimer*, FractionDivisionDrill::timerCount> m_timers{};
 };

@@ -12,7 +12,7 @@ constexpr const char* checkCaption = "اختبار الاجابة";
 
 // Each step's own button caption, shown while the step is closed (and kept,
 // unseen, while it is hidden).
-constexpr std::array<const char*, 4> stepCaptions{
+constexpr std::array<const char*, 4> ownStepCaptions{
     "الخطوة الاولى",
     "الخطوة الثانية",
     "الخطوة الثالثة",
@@ -41,6 +41,11 @@ constexpr std::string_view starSign = "*";
 // rejects the 0.
 constexpr int drawRange = 11;
 
+using Box = FractionDivisionDrill::Box;
+using MarkState = FractionDivisionDrill::MarkState;
+using StepPhase = FractionDivisionDrill::StepPhase;
+using Timer = FractionDivisionDrill::Timer;
+
 std::size_t indexOf(int step) { return static_cast<std::size_t>(step - 1); }
 
 double numberIn(const FractionDivisionDrill::BoxTexts& boxes, Box box)
@@ -57,13 +62,13 @@ FractionDivisionDrill::FractionDivisionDrill(RandomSource& random, Feedback& fee
 
 void FractionDivisionDrill::load()
 {
-    armTimer(DrillTimer::Timer1);
+    m_requests.arm(Timer::Timer1);
 }
 
 void FractionDivisionDrill::timer1Fired()
 {
     drawProblem();
-    disarmTimer(DrillTimer::Timer1);
+    m_requests.disarm(Timer::Timer1);
 }
 
 void FractionDivisionDrill::drawProblem()
@@ -100,9 +105,9 @@ void FractionDivisionDrill::newQuestion()
     m_helpText = newQuestionHelp;
     m_phases = {StepPhase::Closed, StepPhase::Hidden, StepPhase::Hidden, StepPhase::Hidden};
     for (Box box : {Box::b1, Box::b2, Box::b3, Box::m1, Box::m2, Box::m3, Box::amalya}) {
-        emptyBox(box);
+        m_requests.emptyBox(box);
     }
-    armTimer(DrillTimer::Timer1);
+    m_requests.arm(Timer::Timer1);
 }
 
 void FractionDivisionDrill::pressStep(int step, const BoxTexts& boxes)
@@ -139,11 +144,11 @@ void FractionDivisionDrill::clearMarks(int step)
     // A box whose mark turned to tick since the timer was armed keeps its text.
     for (Box box : boxes) {
         if (markOf(box).state == MarkState::Cross) {
-            emptyBox(box);
-            requestFocus(box);
+            m_requests.emptyBox(box);
+            m_requests.focus(box);
         }
     }
-    disarmTimer(clearTimerOf(step));
+    m_requests.disarm(clearTimerOf(step));
 }
 
 void FractionDivisionDrill::toggleHelp()
@@ -151,7 +156,7 @@ void FractionDivisionDrill::toggleHelp()
     m_helpShown = !m_helpShown;
 }
 
-StepPhase FractionDivisionDrill::phase(int step) const
+FractionDivisionDrill::StepPhase FractionDivisionDrill::phase(int step) const
 {
     return isStep(step) ? m_phases[indexOf(step)] : StepPhase::Hidden;
 }
@@ -164,13 +169,26 @@ std::string FractionDivisionDrill::stepCaption(int step) const
     switch (m_phases[indexOf(step)]) {
     case StepPhase::Hidden:
     case StepPhase::Closed:
-        return stepCaptions[indexOf(step)];
+        return ownStepCaptions[indexOf(step)];
     case StepPhase::Checking:
     case StepPhase::Done:
         // A passed step's button is hidden still carrying the checking caption.
         return checkCaption;
     }
     return {};
+}
+
+std::vector<std::string> FractionDivisionDrill::stepCaptions(int step)
+{
+    if (!isStep(step)) {
+        return {};
+    }
+    return {ownStepCaptions[indexOf(step)], checkCaption};
+}
+
+std::vector<std::string> FractionDivisionDrill::helpButtonCaptions()
+{
+    return {showHelpCaption, hideHelpCaption};
 }
 
 bool FractionDivisionDrill::stepButtonShown(int step) const
@@ -191,7 +209,7 @@ bool FractionDivisionDrill::newQuestionShown() const
     return m_phases[3] == StepPhase::Done;
 }
 
-const Mark& FractionDivisionDrill::mark(Box box) const
+const FractionDivisionDrill::Mark& FractionDivisionDrill::mark(Box box) const
 {
     return m_marks[static_cast<std::size_t>(box)];
 }
@@ -199,25 +217,6 @@ const Mark& FractionDivisionDrill::mark(Box box) const
 std::string FractionDivisionDrill::helpButtonCaption() const
 {
     return m_helpShown ? hideHelpCaption : showHelpCaption;
-}
-
-const TimerArm& FractionDivisionDrill::timer(DrillTimer timer) const
-{
-    return m_timers[static_cast<std::size_t>(timer)];
-}
-
-std::vector<Box> FractionDivisionDrill::takeBoxesToEmpty()
-{
-    std::vector<Box> boxes;
-    boxes.swap(m_boxesToEmpty);
-    return boxes;
-}
-
-std::optional<Box> FractionDivisionDrill::takeFocusRequest()
-{
-    std::optional<Box> focus;
-    focus.swap(m_focus);
-    return focus;
 }
 
 int FractionDivisionDrill::stepOf(Box box)
@@ -254,18 +253,16 @@ std::vector<Box> FractionDivisionDrill::boxesOf(int step)
     }
 }
 
-DrillTimer FractionDivisionDrill::clearTimerOf(int step)
+FractionDivisionDrill::Timer FractionDivisionDrill::clearTimerOf(int step)
 {
-    constexpr std::array<DrillTimer, 4> timers{DrillTimer::Hide1, DrillTimer::Hide2,
-                                               DrillTimer::Hide3, DrillTimer::Hide4};
-    return timers[indexOf(step)];
+    return static_cast<Timer>(step);
 }
 
 void FractionDivisionDrill::openStep(int step)
 {
     m_phases[indexOf(step)] = StepPhase::Checking;
     const std::vector<Box> boxes = boxesOf(step);
-    requestFocus(boxes.front());
+    m_requests.focus(boxes.front());
     // Step 1's boxes were counted when the problem was drawn.
     if (step > 1) {
         m_score.countQuestions(static_cast<int>(boxes.size()));
@@ -350,30 +347,8 @@ void FractionDivisionDrill::passStep(int step)
 
 void FractionDivisionDrill::showMarks(int step)
 {
-    armTimer(clearTimerOf(step));
+    m_requests.arm(clearTimerOf(step));
     for (Box box : boxesOf(step)) {
         markOf(box).shown = true;
     }
-}
-
-void FractionDivisionDrill::armTimer(DrillTimer timer)
-{
-    TimerArm& arm = m_timers[static_cast<std::size_t>(timer)];
-    arm.armed = true;
-    ++arm.generation;
-}
-
-void FractionDivisionDrill::disarmTimer(DrillTimer timer)
-{
-    m_timers[static_cast<std::size_t>(timer)].armed = false;
-}
-
-void FractionDivisionDrill::emptyBox(Box box)
-{
-    m_boxesToEmpty.push_back(box);
-}
-
-void FractionDivisionDrill::requestFocus(Box box)
-{
-    m_focus = box;
 }

@@ -1,47 +1,14 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "common/screen_requests.h"
 #include "scoring/drill_score.h"
 
 class RandomSource;
 class Feedback;
-
-// Where each step of a problem stands.
-enum class StepPhase {
-    Hidden,    // neither the step's button nor its boxes are shown
-    Closed,    // the button shows the step's own caption; no boxes
-    Checking,  // the button reads "اختبار الاجابة"; the boxes are open
-    Done,      // the button is gone; the boxes keep the accepted answer
-};
-
-enum class MarkState { None, Tick, Cross };
-
-// The seven answer boxes, in reading order. Each has one mark beside it.
-enum class Box { b1, m1, amalya, b2, m2, b3, m3 };
-inline constexpr int boxCount = 7;
-
-// One-shot timers of the screen: Timer1 draws a problem, hide1 to hide4
-// clear the marks of steps 1 to 4.
-enum class DrillTimer { Timer1, Hide1, Hide2, Hide3, Hide4 };
-inline constexpr int drillTimerCount = 5;
-
-struct Mark {
-    MarkState state = MarkState::None;
-    bool shown = false;
-};
-
-// Whether a timer should be running. `generation` grows each time the timer
-// is armed, so a screen can tell a re-arm (which restarts the countdown)
-// from a timer that simply stays armed.
-struct TimerArm {
-    bool armed = false;
-    std::uint64_t generation = 0;
-};
 
 // The fraction division drill: b1/m1 ÷ b2/m2 worked in four guided steps.
 // It holds the problem, the steps, the marks, the help panel, the score and
@@ -49,6 +16,34 @@ struct TimerArm {
 // boxes when a step is checked.
 class FractionDivisionDrill {
 public:
+    // Where each step of a problem stands.
+    enum class StepPhase {
+        Hidden,    // neither the step's button nor its boxes are shown
+        Closed,    // the button shows the step's own caption; no boxes
+        Checking,  // the button reads "اختبار الاجابة"; the boxes are open
+        Done,      // the button is gone; the boxes keep the accepted answer
+    };
+
+    enum class MarkState { None, Tick, Cross };
+
+    // The mark beside a box: what it shows, and whether it is shown. A mark
+    // keeps its state once hidden, into the next problem.
+    struct Mark {
+        MarkState state = MarkState::None;
+        bool shown = false;
+    };
+
+    // The seven answer boxes, in reading order. Each has one mark beside it.
+    enum class Box { b1, m1, amalya, b2, m2, b3, m3 };
+    static constexpr int boxCount = 7;
+
+    // One-shot timers of the screen: Timer1 draws a problem, Hide1 to Hide4
+    // clear the marks of steps 1 to 4 (so step k's is Timer(k)).
+    enum class Timer { Timer1, Hide1, Hide2, Hide3, Hide4 };
+    static constexpr int timerCount = 5;
+
+    using Requests = ScreenRequests<Box, Timer, timerCount>;
+
     // The texts of the seven boxes in `Box` order, as UTF-8.
     using BoxTexts = std::array<std::string, boxCount>;
 
@@ -87,6 +82,9 @@ public:
     StepPhase phase(int step) const;
     // The caption of step k's button for its current phase.
     std::string stepCaption(int step) const;
+    // Every caption the button of step k, or `Comhelp`, ever carries.
+    static std::vector<std::string> stepCaptions(int step);
+    static std::vector<std::string> helpButtonCaptions();
     bool stepButtonShown(int step) const;
     // Whether the boxes of step k (with their bar and equals sign) are shown.
     bool stepBoxesShown(int step) const;
@@ -99,12 +97,11 @@ public:
     std::string helpButtonCaption() const;  // `Comhelp`
 
     bool keyPreview() const { return m_keyPreview; }
-    const TimerArm& timer(DrillTimer timer) const;
+    bool timerArmed(Timer timer) const { return m_requests.armed(timer); }
 
-    // Requests the screen carries out once: boxes to empty (in order) and
-    // the box to put the focus in (the last request wins).
-    std::vector<Box> takeBoxesToEmpty();
-    std::optional<Box> takeFocusRequest();
+    // What the screen is to do once: empty boxes, move the focus, start and
+    // stop timers, in the order asked.
+    std::vector<Requests::Request> takeRequests() { return m_requests.take(); }
 
     // The step each box belongs to (1 to 4).
     static int stepOf(Box box);
@@ -112,7 +109,7 @@ public:
 private:
     // The boxes of step k in reading order (numerator first); one for step 2.
     static std::vector<Box> boxesOf(int step);
-    static DrillTimer clearTimerOf(int step);
+    static Timer clearTimerOf(int step);
     static bool isStep(int step) { return step >= 1 && step <= 4; }
     Mark& markOf(Box box) { return m_marks[static_cast<std::size_t>(box)]; }
     void recordVerdicts(int right, int wrong);
@@ -123,10 +120,6 @@ private:
     void openStep(int step);
     void checkFractionStep(int step, const BoxTexts& boxes);
     void checkSignStep(const BoxTexts& boxes);
-    void armTimer(DrillTimer timer);
-    void disarmTimer(DrillTimer timer);
-    void emptyBox(Box box);
-    void requestFocus(Box box);
 
     RandomSource& m_random;
     Feedback& m_feedback;
@@ -140,7 +133,5 @@ private:
     std::string m_helpText;
     bool m_helpShown = false;
     bool m_keyPreview = false;
-    std::array<TimerArm, drillTimerCount> m_timers{};
-    std::vector<Box> m_boxesToEmpty;
-    std::optional<Box> m_focus;
+    Requests m_requests;
 };

@@ -2,107 +2,94 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <numeric>
+#include <optional>
+#include <ranges>
 
 #include "common/random_source.h"
 #include "scoring/feedback.h"
 
 namespace {
 
-using P = StepPhase;
-constexpr MarkState T = MarkState::Tick;
-constexpr MarkState X = MarkState::Cross;
+using Drill = FractionDivisionDrill;
+using Box = Drill::Box;
+using P = Drill::StepPhase;
+using Timer = Drill::Timer;
+using Kind = Drill::Requests::Request::Kind;
+using enum Box;
+constexpr Drill::MarkState T = Drill::MarkState::Tick, X = Drill::MarkState::Cross;
 // The boxes of steps 1 to 4 as (numerator, denominator); step 2 has one.
-const std::array<std::pair<Box, Box>, 4> stepBoxes{
-    {{Box::b1, Box::m1}, {Box::amalya, Box::amalya}, {Box::b2, Box::m2}, {Box::b3, Box::m3}}};
+const std::pair<Box, Box> stepBoxes[] = {{b1, m1}, {amalya, amalya}, {b2, m2}, {b3, m3}};
 
-std::size_t at(Box box) { return static_cast<std::size_t>(box); }
-
-// A drill with b1/m1 ÷ b2/m2 drawn, the seven boxes as the screen holds them, and
-// a copy of the whole drill taken while each sound plays.
+// A drill with 3/4 ÷ 2/5 drawn and step 1 opened, the seven boxes as the screen holds them,
+// what the drill has asked of the screen, and a copy of the whole drill taken at each sound.
 struct Rig final : Feedback {
-    Rig(int b1, int m1, int b2, int m2)
+    Rig()
     {
-        script({b1, b2, m1, m2});
-        drill.load();
         drill.timer1Fired();
+        press(1);
     }
     void play(Verdict verdict) override { played.push_back({verdict, drill}); }
-    // The next draws give these whole numbers from 0 to 10.
-    void script(const std::vector<int>& draws)
+    std::string& text(Box box) { return boxes[static_cast<std::size_t>(box)]; }
+    // Types into the boxes of a step (the sign step's one box takes `top`) and presses its button.
+    void check(int step, const std::string& top, const std::string& bottom = "")
     {
-        std::vector<double> units;
-        for (int k : draws) {
-            units.push_back(k / 11.0 + 1e-9);
-        }
-        random.setValues(units);
+        text(stepBoxes[step - 1].second) = bottom;
+        text(stepBoxes[step - 1].first) = top;
+        press(step);
     }
-    void type(Box box, std::string text) { boxes[at(box)] = std::move(text); }
-    // Presses a step's button and carries out the requests as the screen does.
-    void press(int step)
+    void press(int step) { act([&] { drill.pressStep(step, boxes); }); }
+    // Runs an operation and keeps what it asked of the screen: every box emptied so far, the box
+    // this operation left the focus in, and every timer started so far.
+    void act(const auto& operation)
     {
-        drill.pressStep(step, boxes);
-        applyRequests();
-    }
-    void applyRequests()
-    {
-        for (Box box : drill.takeBoxesToEmpty()) {
-            boxes[at(box)].clear();
-            emptied.push_back(box);
-        }
-        focus = drill.takeFocusRequest();
-    }
-    // Opens step 1 if it is closed, then types the right answers of steps 1 to
-    // `last` and checks each of those steps that is waiting.
-    void solveUpTo(int last)
-    {
-        if (drill.phase(1) == P::Closed) {
-            press(1);
-        }
-        const int b1 = drill.b1(), m1 = drill.m1(), b2 = drill.b2(), m2 = drill.m2();
-        const FractionDivisionDrill::BoxTexts right{
-            std::to_string(b1), std::to_string(m1), "×", std::to_string(m2),
-            std::to_string(b2), std::to_string(b1 * m2), std::to_string(m1 * b2)};
-        for (int k = 1; k <= last; ++k) {
-            const auto [top, bottom] = stepBoxes[static_cast<std::size_t>(k - 1)];
-            type(top, right[at(top)]);
-            type(bottom, right[at(bottom)]);
-            if (drill.phase(k) == P::Checking) {
-                press(k);
+        operation();
+        focus.reset();
+        for (const auto& [kind, box, timer] : drill.takeRequests()) {
+            switch (kind) {
+            case Kind::EmptyBox: emptied.push_back(box); break;
+            case Kind::FocusBox: focus = box; break;
+            case Kind::StartTimer: started.push_back(timer); break;
+            case Kind::StopTimer: break;
             }
         }
     }
+    // Answers steps 1 to `last` of 3/4 ÷ 2/5 right; a passed step ignores its button.
+    void solveUpTo(int last)
+    {
+        const char* right[][2] = {{"3", "4"}, {"×", ""}, {"5", "2"}, {"15", "8"}};
+        for (int k = 1; k <= last; ++k) {
+            check(k, right[k - 1][0], right[k - 1][1]);
+        }
+    }
 
-    ScriptedRandomSource random;
-    FractionDivisionDrill drill{random, *this};
-    FractionDivisionDrill::BoxTexts boxes;
+    ScriptedRandomSource random{{0.3, 0.2, 0.4, 0.5}};  // b1 3, b2 2, m1 4, m2 5 once scaled by 11
+    Drill drill{random, *this};
+    Drill::BoxTexts boxes;
     std::vector<Box> emptied;
     std::optional<Box> focus;
-    std::vector<std::pair<Verdict, FractionDivisionDrill>> played;
+    std::vector<Timer> started;
+    std::vector<std::pair<Verdict, Drill>> played;
 };
 
 TEST(FractionDraw, RejectsZerosAndFractionsEqualToOneRedrawingAllFourFromAFreshSeed)
 {
     // Numbers in the order drawn, b1 b2 m1 m2, four to an attempt; only the last is kept.
-    // Rejected: a 0 in each place, b1 = m1, b2 = m2, three in a row. Kept: equal fractions,
-    // improper and unreduced ones.
-    const std::vector<std::vector<int>> cases{
-        {3, 2, 4, 5},             {5, 5, 6, 6},             {10, 2, 3, 8},
-        {0, 2, 4, 5, 3, 2, 4, 5}, {3, 0, 4, 5, 3, 2, 4, 5}, {3, 2, 0, 5, 3, 2, 4, 5},
-        {3, 2, 4, 0, 3, 2, 4, 5}, {3, 2, 3, 5, 3, 2, 4, 5}, {3, 2, 4, 2, 3, 2, 4, 5},
-        {0, 0, 0, 0, 5, 2, 5, 4, 5, 2, 4, 2, 5, 2, 4, 3},
-    };
-    for (const auto& drawn : cases) {
+    // Kept: equal fractions, improper and unreduced ones. Rejected: a 0 in each place,
+    // b1 = m1, b2 = m2, three in a row.
+    for (const std::vector<int>& drawn : std::vector<std::vector<int>>{
+             {5, 5, 6, 6}, {10, 2, 3, 8}, {0, 2, 4, 5, 3, 2, 4, 5}, {3, 0, 4, 5, 3, 2, 4, 5},
+             {3, 2, 0, 5, 3, 2, 4, 5}, {3, 2, 4, 0, 3, 2, 4, 5}, {3, 2, 3, 5, 3, 2, 4, 5},
+             {3, 2, 4, 2, 3, 2, 4, 5}, {0, 0, 0, 0, 5, 2, 5, 4, 5, 2, 4, 2, 5, 2, 4, 3}}) {
         SCOPED_TRACE(testing::PrintToString(drawn));
-        Rig r(3, 4, 2, 5);
-        auto values = drawn;
-        values.insert(values.end(), {1, 2, 3, 4});  // spare: a wrong rejection ends on it
-        r.script(values);
+        Rig r;
+        const auto units = std::views::transform(drawn, [](int k) { return (k + 0.5) / 11; });
+        r.random.setValues({units.begin(), units.end()});  // a wrong rejection makes it throw
         r.drill.drawProblem();
-        const auto& d = r.drill;
-        const auto kept = drawn.end() - 4;
-        EXPECT_EQ((std::array{d.b1(), d.m1(), d.b2(), d.m2()}),
-                  (std::array{kept[0], kept[2], kept[1], kept[3]}));
+        EXPECT_EQ((std::vector{r.drill.b1(), r.drill.b2(), r.drill.m1(), r.drill.m2()}),
+                  std::vector(drawn.end() - 4, drawn.end()));
         EXPECT_EQ(r.random.reseedCount(), 1 + static_cast<int>(drawn.size() / 4));
         EXPECT_EQ(r.random.drawCount(), 4 + drawn.size());
     }
@@ -110,13 +97,11 @@ TEST(FractionDraw, RejectsZerosAndFractionsEqualToOneRedrawingAllFourFromAFreshS
 
 TEST(FractionDraw, EachFractionIsUniformOverItsNinetyPairs)
 {
-    Rig silent(3, 4, 2, 5);  // drawing plays no sound
-    // A fixed seed repeats exactly, re-seeds included, so the result never changes.
-    ClockRandomSource random(20240611);
-    FractionDivisionDrill drill(random, silent);
-    constexpr int draws = 12000;
+    Rig silent;  // drawing plays no sound
+    ClockRandomSource random(20240611);  // a fixed seed: the same draws on every run
+    Drill drill(random, silent);
     std::array<std::map<std::pair<int, int>, int>, 2> counts;
-    for (int i = 0; i < draws; ++i) {
+    for (int i = 0; i < 9000; ++i) {
         drill.drawProblem();
         ++counts[0][{drill.b1(), drill.m1()}];
         ++counts[1][{drill.b2(), drill.m2()}];
@@ -124,146 +109,114 @@ TEST(FractionDraw, EachFractionIsUniformOverItsNinetyPairs)
     for (const auto& fraction : counts) {
         // 90 cells: none holds a 0, a number above 10 or a fraction equal to one.
         EXPECT_EQ(fraction.size(), 90u);
-        double chiSquare = 0;
-        for (const auto& [pair, n] : fraction) {
-            chiSquare += (n - draws / 90.0) * (n - draws / 90.0) / (draws / 90.0);
-        }
-        EXPECT_LT(chiSquare, 136.0);  // 89 degrees of freedom, the one-in-a-thousand tail
+        // With each cell expecting 100, chi-square is sum(n^2) / 100 - 9000; for 89 degrees
+        // of freedom 136 is its one-in-a-thousand tail.
+        const auto squares = [](double sum, auto cell) { return sum + cell.second * cell.second; };
+        EXPECT_LT(std::accumulate(fraction.begin(), fraction.end(), 0.0, squares) / 100, 9136.0);
     }
 }
 
 TEST(FractionCheck, CheckTableWithTheClearTimerThatFollows)
 {
     // 3/4 ÷ 2/5: step 1 expects 3 over 4, step 2 the sign, step 3 5 over 2, step 4 15 over 8.
-    struct Case {
-        int step;
-        const char *top, *bottom;
-        MarkState topMark, bottomMark;
-        int right;             // boxes judged right
-        Box edited = Box::b3;  // a box of step 1 or 3 changed before step 4 is checked
-        const char* edit = "";
-    };
+    // The boxes crossed (the others get a tick), and a box of step 1 or 3 changed before
+    // step 4 is checked.
+    struct Case { int step; const char *top, *bottom; std::vector<Box> crossed;
+                  std::pair<Box, const char*> edit{b3, ""}; };
     const std::vector<Case> cases{
-        {1, "3", "4", T, T, 2},   {1, "3", "5", T, X, 1},  {1, "", "", X, X, 0},
-        {1, "03", "4 ", T, T, 2}, {3, "5", "2", T, T, 2},  {3, "2", "5", X, X, 0},
-        {3, "1", "2", X, T, 1},   {4, "15", "8", T, T, 2}, {4, "15", "8.5", T, X, 1},
-        {4, "6", "8", X, T, 1},   {4, "", "", X, X, 0},    {4, "15.0", "8", T, T, 2},
-        // The sign box (its one box takes `top`) is right only as "×" or "*".
-        {2, "×", "", T, T, 1}, {2, "*", "", T, T, 1}, {2, "x", "", X, X, 0}, {2, "X", "", X, X, 0},
-        {2, "÷", "", X, X, 0}, {2, "", "", X, X, 0}, {2, "* ", "", X, X, 0}, {2, "**", "", X, X, 0},
+        {1, "3", "5", {m1}}, {1, "03", "4 ", {}}, {3, "5", "2", {}}, {3, "2", "5", {b2, m2}},
+        {3, "1", "2", {b2}}, {4, "15", "8", {}}, {4, "6", "8", {b3}}, {4, "", "", {b3, m3}},
+        // The sign box is right only as "×" or "*".
+        {2, "×", "", {}}, {2, "*", "", {}}, {2, "x", "", {amalya}}, {2, "÷", "", {amalya}},
+        {2, "* ", "", {amalya}}, {2, "", "", {amalya}},
         // Step 4 multiplies the boxes of steps 1 and 3 as they stand, never reduced.
-        {4, "30", "8", T, T, 2, Box::b1, "6"},  {4, "15", "8", X, T, 1, Box::b1, "6"},
-        {4, "15", "4", X, X, 0, Box::b1, "6"},  {4, "15", "2", T, T, 2, Box::m1, "1"},
-        {4, "21", "8", T, T, 2, Box::b2, "7"},  {4, "15", "0", T, T, 2, Box::m2, ""},
+        {4, "30", "8", {}, {b1, "6"}}, {4, "15", "4", {b3, m3}, {b1, "6"}},
+        {4, "15", "2", {}, {m1, "1"}}, {4, "21", "8", {}, {b2, "7"}}, {4, "15", "0", {}, {m2, ""}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << &c - cases.data());
-        Rig r(3, 4, 2, 5);
+        Rig r;
         r.solveUpTo(c.step - 1);
-        r.type(c.edited, c.edit);
-        const auto [top, bottom] = stepBoxes[static_cast<std::size_t>(c.step - 1)];
-        r.type(bottom, c.bottom);
-        r.type(top, c.top);
+        r.text(c.edit.first) = c.edit.second;
         const DrillScore before = r.drill.score();
-        r.press(c.step);
-
-        const int wrong = (c.step == 2 ? 1 : 2) - c.right;
-        ASSERT_EQ(r.played.size(), static_cast<std::size_t>(c.step));
-        const auto& [verdict, s] = r.played.back();
-        EXPECT_EQ(verdict, wrong == 0 ? Verdict::Right : Verdict::Wrong);
+        r.check(c.step, c.top, c.bottom);
+        const auto [top, bottom] = stepBoxes[c.step - 1];
+        const auto wrong = std::ssize(c.crossed), right = (top == bottom ? 1 : 2) - wrong;
+        const bool passed = wrong == 0;
+        // A cross beside each crossed box and a tick beside the others, shown or not.
+        const auto expectMarks = [&](const Drill& d, bool shown) {
+            for (Box box : {top, bottom}) {
+                EXPECT_EQ(d.mark(box).state, std::ranges::count(c.crossed, box) ? X : T);
+                EXPECT_EQ(d.mark(box).shown, shown);
+            }
+        };
+        const auto& [verdict, s] = r.played.at(c.step - 1);
         // At the sound: marks set but not shown, counters changed, no next step, no grade.
-        EXPECT_EQ(s.mark(top).state, c.topMark);
-        EXPECT_EQ(s.mark(bottom).state, c.bottomMark);
-        EXPECT_FALSE(s.mark(top).shown || s.mark(bottom).shown);
-        EXPECT_EQ(s.score().correctCount(), before.correctCount() + c.right);
-        EXPECT_EQ(s.score().wrongCount(), before.wrongCount() + wrong);
-        EXPECT_EQ(s.phase(c.step + 1), P::Hidden);
-        EXPECT_EQ(s.score().grade(), "");
-        // After it: marks shown, the clear countdown running, the step passed or waiting.
-        EXPECT_TRUE(r.drill.mark(top).shown && r.drill.mark(bottom).shown);
-        // Hide1 to Hide4 follow Timer1, so step k's clear timer is DrillTimer(k).
-        EXPECT_TRUE(r.drill.timer(static_cast<DrillTimer>(c.step)).armed);
-        EXPECT_EQ(r.drill.phase(c.step), wrong == 0 ? P::Done : P::Checking);
-        EXPECT_EQ(r.drill.phase(c.step + 1), wrong == 0 && c.step < 4 ? P::Checking : P::Hidden);
-        EXPECT_EQ(r.drill.score().grade().empty(), wrong != 0 || c.step < 4);
-
+        EXPECT_EQ(verdict, passed ? Verdict::Right : Verdict::Wrong);
+        expectMarks(s, false);
+        EXPECT_EQ(s.score().correctCount() - before.correctCount(), right);
+        EXPECT_EQ(s.score().wrongCount() - before.wrongCount(), wrong);
+        EXPECT_TRUE(s.phase(c.step + 1) == P::Hidden && s.score().grade().empty());
+        // After it: marks shown, the step's clear timer (Hide1 to Hide4 follow Timer1)
+        // running, the step passed or waiting, and a grade once step 4 has passed.
+        expectMarks(r.drill, true);
+        EXPECT_TRUE(r.drill.timerArmed(static_cast<Timer>(c.step)));
+        EXPECT_EQ(r.drill.phase(c.step), passed ? P::Done : P::Checking);
+        EXPECT_EQ(r.drill.phase(c.step + 1), passed && c.step < 4 ? P::Checking : P::Hidden);
+        EXPECT_EQ(r.drill.score().grade().empty(), !passed || c.step < 4);
         // The clear timer hides the marks, keeping their states, and empties the crossed
         // boxes in reading order, leaving the focus in the last.
-        std::vector<Box> crossed;
-        for (const auto& [box, mark] : {std::pair{top, c.topMark}, {bottom, c.bottomMark}}) {
-            if (mark == X && (crossed.empty() || crossed.back() != box)) {
-                crossed.push_back(box);
-            }
-        }
-        r.drill.clearMarks(c.step);
-        r.applyRequests();
-        EXPECT_EQ(r.emptied, crossed);
-        EXPECT_EQ(r.focus, crossed.empty() ? std::nullopt : std::optional(crossed.back()));
-        EXPECT_FALSE(r.drill.mark(top).shown || r.drill.mark(bottom).shown);
-        EXPECT_EQ(r.drill.mark(top).state, c.topMark);
-        EXPECT_FALSE(r.drill.timer(static_cast<DrillTimer>(c.step)).armed);
+        r.act([&] { r.drill.clearMarks(c.step); });
+        expectMarks(r.drill, false);
+        EXPECT_EQ(r.emptied, c.crossed);
+        EXPECT_EQ(r.focus, passed ? std::nullopt : std::optional(c.crossed.back()));
+        EXPECT_FALSE(r.drill.timerArmed(static_cast<Timer>(c.step)));
     }
 }
 
 TEST(FractionSteps, AProblemFromItsFirstStepToTheNextProblem)
 {
-    const std::array<std::string, 4> help{
-        "نكتب الكسر الأول كما هو", "نكتب بدل رمز القسمة علامة الضرب", "نقلب الكسر الثاني",
-        "نضرب البسط × البسط و نكتب الناتج و المقام × المقام و نكتب الناتج"};
-    const std::array focus{Box::b1, Box::amalya, Box::b2, Box::b3};
-    const std::array questions{2, 3, 5, 7};  // once the step has opened
-    Rig r(3, 4, 2, 5);
+    const std::string help[] = {"نكتب الكسر الأول كما هو", "نكتب بدل رمز القسمة علامة الضرب",
+        "نقلب الكسر الثاني", "نضرب البسط × البسط و نكتب الناتج و المقام × المقام و نكتب الناتج"};
+    // The box focused as each step opens, and the questions counted once it has opened.
+    const std::pair<Box, int> opened[] = {{b1, 2}, {amalya, 3}, {b2, 5}, {b3, 7}};
+    Rig r;
     r.drill.toggleHelp();
-    r.press(2);  // hidden: does nothing, so counts no question
-    r.type(Box::b1, "3");
     for (int k = 1; k <= 4; ++k) {
         SCOPED_TRACE(k);
-        r.solveUpTo(k - 1);  // opens step 1 on the first round
-        EXPECT_EQ(r.focus, focus[k - 1]);
+        r.solveUpTo(k - 1);
+        EXPECT_EQ(r.focus, opened[k - 1].first);
         EXPECT_EQ(r.drill.helpText(), help[k - 1]);
-        r.press(k);  // wrong (step 1 half right): a retry counts no question
-        EXPECT_EQ(r.drill.score().questionCount(), questions[k - 1]);
+        r.press(k + 1);  // hidden: does nothing, so counts no question
+        r.check(k, k == 1 ? "3" : "");  // wrong (step 1 half right): a retry counts no question
+        EXPECT_EQ(r.drill.score().questionCount(), opened[k - 1].second);
     }
-    const auto firstArm = r.drill.timer(DrillTimer::Hide4).generation;
     r.solveUpTo(4);  // right, before hide4 has fired
     r.press(4);      // done: does nothing
-    ASSERT_EQ(r.played.size(), 8u);
-    EXPECT_EQ(r.played.back().second.score().correctCount(), 8);
-    EXPECT_EQ(r.played.back().second.score().grade(), "");
-    EXPECT_EQ(r.drill.score().wrongCount(), 6);
-    EXPECT_EQ(r.drill.score().questionCount(), 7);
+    EXPECT_EQ(r.played.size(), 8u);
     EXPECT_EQ(r.drill.score().grade(), "ممتاز");  // 8 right of 7 questions
     EXPECT_EQ(r.drill.helpText(), "احسنت اجابتك سليمة حاول بحل سؤال آخر");
-    // The check restarted hide4's countdown; when it fires the ticked boxes stay.
-    EXPECT_EQ(r.drill.timer(DrillTimer::Hide4).generation, firstArm + 1);
-    r.drill.clearMarks(4);
-    r.applyRequests();
-    EXPECT_TRUE(r.emptied.empty());
-    EXPECT_FALSE(r.focus.has_value());
+    // The wrong check and the right one each started hide4's countdown afresh; when it
+    // fires the boxes ticked since stay.
+    EXPECT_EQ(std::ranges::count(r.started, Timer::Hide4), 2);
+    r.act([&] { r.drill.clearMarks(4); });
+    EXPECT_TRUE(r.emptied.empty() && !r.focus);
 
     // A new question resets the steps and boxes, and leaves the score, the help
     // panel, the marks and the problem until Timer1 fires.
-    r.drill.newQuestion();
-    r.applyRequests();
-    EXPECT_EQ(r.emptied,
-              (std::vector{Box::b1, Box::b2, Box::b3, Box::m1, Box::m2, Box::m3, Box::amalya}));
+    r.act([&] { r.drill.newQuestion(); });
+    EXPECT_EQ(r.emptied, (std::vector{b1, b2, b3, m1, m2, m3, amalya}));
     EXPECT_EQ(r.drill.helpText(), "اضغط على زر الخطوة الاولى");
-    const auto& d = r.drill;
-    EXPECT_EQ((std::array{d.phase(1), d.phase(2), d.phase(3), d.phase(4)}),
+    EXPECT_EQ((std::array{r.drill.phase(1), r.drill.phase(2), r.drill.phase(3), r.drill.phase(4)}),
               (std::array{P::Closed, P::Hidden, P::Hidden, P::Hidden}));
-    EXPECT_EQ(d.helpButtonCaption(), "اخفاء المساعدة");
-    EXPECT_EQ(d.score().correctCount(), 8);
-    EXPECT_EQ(d.score().grade(), "ممتاز");
-    EXPECT_TRUE(d.mark(Box::m3).state == T && !d.mark(Box::m3).shown);
-    EXPECT_EQ(d.b1(), 3);
-    ASSERT_TRUE(d.timer(DrillTimer::Timer1).armed);
-    r.script({7, 1, 8, 6});
+    EXPECT_EQ(r.drill.helpButtonCaption(), "اخفاء المساعدة");
+    EXPECT_TRUE(r.drill.score().grade() == "ممتاز" && r.drill.b1() == 3);
+    EXPECT_TRUE(r.drill.mark(m3).state == T && !r.drill.mark(m3).shown);
+    ASSERT_TRUE(r.drill.timerArmed(Timer::Timer1));
+    r.random.setValues({0.1, 0.2, 0.3, 0.4});
     r.drill.timer1Fired();
-    EXPECT_FALSE(d.timer(DrillTimer::Timer1).armed);
-    EXPECT_EQ((std::array{d.b1(), d.m1(), d.b2(), d.m2()}), (std::array{7, 8, 1, 6}));
-    EXPECT_EQ(d.score().questionCount(), 9);
-    r.solveUpTo(4);
-    EXPECT_EQ(d.score().questionCount(), 14);
+    EXPECT_FALSE(r.drill.timerArmed(Timer::Timer1));
+    EXPECT_EQ(r.drill.score().questionCount(), 9);
 }
 
 }  // namespace
