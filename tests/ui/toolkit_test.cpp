@@ -1,8 +1,14 @@
+#include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "ui/caption.h"
 #include "ui/geometry.h"
+#include "ui/picture.h"
+#include "ui/screen_window.h"
 
 namespace {
 
@@ -55,6 +61,125 @@ TEST(Caption, WidensInsteadOfCuttingAndShrinksOnlyPastItsRoom)
     EXPECT_LT(right.font().pixelSize(), 21);
     EXPECT_TRUE(QRect(250, 0, 150, 100).contains(right.geometry()));
     EXPECT_GE(right.width(), QFontMetrics(right.font()).horizontalAdvance(right.text()));
+}
+
+// A screen with a box, a mark the box overlaps, and a clickable caption; it
+// records the keys its own key handling sees and uses Escape.
+class ProbeScreen final : public ScreenWindow {
+public:
+    explicit ProbeScreen(bool withBox = true) : ScreenWindow(ScreenId::Form2, 3000, 1500, "probe")
+    {
+        mark = new MarkPicture(this, "mark", QRect(90, 10, 42, 40), "mark");
+        if (withBox) {
+            box = new QLineEdit(this);
+            box->setGeometry(10, 10, 100, 40);
+        }
+        link = new Caption(this, "link", QRect(10, 60, 100, 30), CaptionLook{}, "الواجهة");
+        connect(link, &Caption::clicked, this, [this] { ++clicks; });
+    }
+
+    std::vector<int> seen;
+    int clicks = 0;
+    QLineEdit* box = nullptr;
+    MarkPicture* mark;
+    Caption* link;
+
+protected:
+    bool screenKey(QKeyEvent* event) override
+    {
+        seen.push_back(event->key());
+        return event->key() == Qt::Key_Escape;
+    }
+};
+
+void activate(QWidget& window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+TEST(ScreenWindow, KeyPreviewDecidesWhetherTheScreenSeesKeysMeantForItsControls)
+{
+    // Key preview, the key, what the screen's own handling sees, what the box holds.
+    const std::tuple<bool, Qt::Key, std::vector<int>, const char*> cases[] = {
+        // Off: not even the keys a line edit lets pass reach the screen.
+        {false, Qt::Key_Escape, {}, ""},
+        {false, Qt::Key_Return, {}, ""},
+        {false, Qt::Key_5, {}, "5"},
+        // On: the screen sees each key first, once, and keeps what it uses.
+        {true, Qt::Key_Escape, {Qt::Key_Escape}, ""},
+        {true, Qt::Key_Return, {Qt::Key_Return}, ""},
+        {true, Qt::Key_5, {Qt::Key_5}, "5"},
+    };
+    for (const auto& [preview, key, seen, boxText] : cases) {
+        SCOPED_TRACE(testing::Message() << preview << " " << key);
+        ProbeScreen screen;
+        activate(screen);
+        screen.box->setFocus();
+        screen.setKeyPreview(preview);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(screen.seen, seen);
+        EXPECT_EQ(screen.box->text(), boxText);
+    }
+    // A screen with no control that takes the focus receives every key itself.
+    ProbeScreen bare(false);
+    activate(bare);
+    QTest::keyClick(&bare, Qt::Key_Escape);
+    EXPECT_EQ(bare.seen, std::vector<int>{Qt::Key_Escape});
+}
+
+TEST(ScreenWindow, MarksStandOnTopAndTheFocusedControlIsFramed)
+{
+    ProbeScreen screen;
+    activate(screen);
+    const QObjectList& stacking = screen.children();  // bottom to top
+    EXPECT_GT(stacking.indexOf(screen.mark), stacking.indexOf(screen.box));
+
+    screen.box->setFocus();
+    auto* frame = screen.findChild<QWidget*>("focusFrame");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(frame->geometry().contains(screen.box->geometry().adjusted(-2, -2, 2, 2)));
+    EXPECT_GT(stacking.indexOf(screen.mark), stacking.indexOf(frame));
+    screen.box->clearFocus();
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST(ScreenWindow, AClickIsAPressAndAReleaseOnTheSameCaption)
+{
+    ProbeScreen screen;
+    screen.show();
+    EXPECT_EQ(screen.link->cursor().shape(), Qt::PointingHandCursor);
+    // A release alone, after a press made elsewhere (on the screen before).
+    QTest::mouseRelease(screen.link, Qt::LeftButton);
+    EXPECT_EQ(screen.clicks, 0);
+    QTest::mouseClick(screen.link, Qt::LeftButton);
+    EXPECT_EQ(screen.clicks, 1);
+    // Pressed, then hidden and shown again: the release that follows is no click.
+    QTest::mousePress(screen.link, Qt::LeftButton);
+    screen.hide();
+    screen.show();
+    QTest::mouseRelease(screen.link, Qt::LeftButton);
+    EXPECT_EQ(screen.clicks, 1);
+}
+
+TEST(RightToLeft, IsolatesRunsOfDigitsAndLatinThatBlanksJoin)
+{
+    const QString rlm(QChar(0x200F)), lri(QChar(0x2066)), pdi(QChar(0x2069));
+    const std::pair<QString, QString> cases[] = {
+        {"الهاتف : 0100 555 000", rlm + "الهاتف : " + lri + "0100 555 000" + pdi},
+        {"info@example.org", rlm + lri + "info@example.org" + pdi},
+        {"Noto Naskh ", rlm + lri + "Noto Naskh" + pdi + " "},
+        // Single numbers and words need nothing; signs end a run.
+        {"70÷10=", rlm + "70÷10="},
+        {"12 ÷ 3=", rlm + "12 ÷ 3="},
+        {"جميع الحقوق محفوظة 2026", rlm + "جميع الحقوق محفوظة 2026"},
+        {"عدد الأسئلة :  7", rlm + "عدد الأسئلة :  7"},
+        {"", ""},
+    };
+    for (const auto& [text, shown] : cases)
+        EXPECT_EQ(rightToLeft(text), shown) << text.toStdString();
 }
 
 }  // namespace
