@@ -69,8 +69,6 @@ void HelpPanel::setHelpText(const QString& text)
     m_text->setPlainText(text);
 }
 
-QString HelpPanel::helpText() const { return m_text->toPlainText(); }
-
 void HelpPanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

@@ -18,7 +18,6 @@ public:
 
     QPlainTextEdit* textBox() const { return m_text; }
     void setHelpText(const QString& text);
-    QString helpText() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

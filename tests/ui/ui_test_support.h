@@ -26,7 +26,6 @@ struct FakeServices {
     std::vector<Verdict> sounds;
     std::function<void(Verdict)> onSound;  // runs inside the "sound"
     std::vector<QString> launched;
-    bool launchSucceeds = true;
     std::vector<QString> failures;
     // Each screen's source draws 3/4 ÷ 2/5 (draws come as b1, b2, m1, m2), three times over.
     std::vector<double> draws = [] {
@@ -51,7 +50,7 @@ struct Program {
             [this] { return std::make_unique<ScriptedRandomSource>(fakes.draws); });
         navigator.setLauncher([this](const QString& program) {
             fakes.launched.push_back(program);
-            return fakes.launchSucceeds;
+            return true;
         });
         navigator.setFailureReporter(
             [this](QWidget*, const QString& message) { fakes.failures.push_back(message); });
