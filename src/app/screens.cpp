@@ -6,6 +6,7 @@
 #include "app/reciprocal_menu.h"
 #include "app/splash_screen.h"
 #include "drills/fraction_division/form2.h"
+#include "drills/reciprocal_menu/form6.h"
 
 namespace {
 
@@ -24,4 +25,5 @@ void registerScreens(Navigator& navigator)
     navigator.registerScreen(ScreenId::Form5, make<ReciprocalMenu>());
     navigator.registerScreen(ScreenId::Form12, make<AboutScreen>());
     navigator.registerScreen(ScreenId::Form2, make<Form2>());
+    navigator.registerScreen(ScreenId::Form6, make<Form6>());
 }

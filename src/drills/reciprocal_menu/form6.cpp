@@ -1,0 +1,157 @@
+#include "drills/reciprocal_menu/form6.h"
+
+#include <QKeyEvent>
+#include <QTextLayout>
+#include <cmath>
+#include <QTimer>
+
+#include "common/random_source.h"
+#include "ui/answer_box.h"
+#include "ui/caption.h"
+#include "ui/carry_out.h"
+#include "ui/geometry.h"
+#include "ui/picture.h"
+#include "ui/screen_host.h"
+#include "ui/shapes.h"
+
+namespace {
+
+const QString sentence = QStringLiteral("مقلوب الكسر        هو:");
+const QString gapBlanks = QStringLiteral("        ");
+
+// Where the sentence's run of blanks falls across the screen, left and right.
+std::pair<int, int> gapSpan(const Caption* label)
+{
+    const QString shown = label->text();
+    const int start = int(shown.indexOf(gapBlanks));
+    QTextLayout layout(shown, label->font());
+    QTextOption option;
+    option.setTextDirection(Qt::RightToLeft);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(QWIDGETSIZE_MAX);  // one line, measured from its left end
+    layout.endLayout();
+    // Laid out as the label draws it: centred in its box.
+    const QRect area = label->contentsRect();
+    const qreal left = label->x() + area.left() + (area.width() - line.naturalTextWidth()) / 2;
+    const qreal from = line.cursorToX(start);
+    const qreal to = line.cursorToX(start + int(gapBlanks.size()));
+    return {int(std::floor(left + std::min(from, to))), int(std::ceil(left + std::max(from, to)))};
+}
+
+// The fraction stands in the sentence's run of blanks, its bar level with
+// the words. Blanks are narrower in our typeface than in the design, so the
+// bar stops short of the words on either side rather than run into them.
+void keepBarInGap(LineShape* bar, const Caption* sentence)
+{
+    const QRect ink = sentence->inkRect();
+    const auto [gapLeft, gapRight] = gapSpan(sentence);
+    const int clearance = sentence->font().pixelSize() / 8;
+    bar->keepClearOf(QRect(QPoint(ink.left(), ink.top()), QPoint(gapLeft, ink.bottom())), clearance);
+    bar->keepClearOf(QRect(QPoint(gapRight, ink.top()), QPoint(ink.right(), ink.bottom())),
+                     clearance);
+}
+
+}  // namespace
+
+Form6::Form6(ScreenHost& host)
+    : ScreenWindow(ScreenId::Form6, 12000, 9000, QString(), Qt::black),
+      m_host(host),
+      m_random(host.makeRandomSource()),
+      m_drill(*m_random, *this)
+{
+    new Picture(this, QStringLiteral("Image1"), twips(0, 720, 12105, 8220), pictures::background,
+                QStringLiteral("صورة الخلفية"));
+    m_score = std::make_unique<ScorePanel>(this);
+
+    new Caption(this, QStringLiteral("Label1"), twips(6600, 1560, 4425, 855),
+                CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Centre},
+                QStringLiteral("اكتب ناتج ما يلي :"));
+    auto* question = new Caption(this, QStringLiteral("Label2"), twips(1680, 2400, 7695, 1125),
+                                 CaptionLook{48, true, Qt::white, CaptionLook::Align::Centre},
+                                 sentence);
+    const CaptionLook given{72, true, Qt::yellow, CaptionLook::Align::Centre};
+    m_b1 = new Caption(this, QStringLiteral("b1"), twips(3600, 1440, 735, 2205), given, QString());
+    m_m1 = new Caption(this, QStringLiteral("m1"), twips(3600, 2640, 735, 2205), given, QString());
+    keepBarInGap(new LineShape(this, QStringLiteral("Line2"), 5040, 3240, 3120, Qt::yellow, 5),
+                 question);
+
+    const AnswerBoxLook answer{48, true, Qt::red, 2, true};
+    m_numerator = new AnswerBox(this, QStringLiteral("txtb1"), twips(5213, 4200, 1455, 1365), answer,
+                                QStringLiteral("بسط المقلوب"));
+    m_denominator = new AnswerBox(this, QStringLiteral("txtm1"), twips(5213, 5880, 1455, 1245),
+                                  answer, QStringLiteral("مقام المقلوب"));
+    new LineShape(this, QStringLiteral("Line1"), 6893, 5093, 5760, Qt::yellow, 5);
+    setTabOrder(m_numerator, m_denominator);
+    m_numerator->setFocus();
+
+    new Caption(this, QStringLiteral("Label8"), twips(3600, 7800, 5745, 480),
+                CaptionLook{20.25, true, Qt::black, CaptionLook::Align::Centre},
+                QStringLiteral("اكتب الناتج تم اضغط على ادخال أو Enter"));
+    m_message = new Caption(this, QStringLiteral("Label3"), twips(5280, 7200, 1635, 645),
+                            CaptionLook{27.75, true, Qt::black, CaptionLook::Align::Centre},
+                            QStringLiteral("Label3"));
+    m_message->hide();
+
+    connect(makeHomeLabel(this, QStringLiteral("Label7"), 1920, 8040), &Caption::clicked, this,
+            [this] { m_host.goTo(ScreenId::Form6, ScreenId::Form7); });
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(2500);
+    connect(m_timer, &QTimer::timeout, this, &Form6::pauseEnded);
+}
+
+Form6::~Form6() = default;
+
+void Form6::load()
+{
+    m_drill.start();
+    render();
+}
+
+void Form6::pauseEnded()
+{
+    m_drill.nextQuestion();
+    render();
+}
+
+bool Form6::screenKey(QKeyEvent* event)
+{
+    // Key preview is on only while Enter is open, so these keys reach the
+    // screen only then; during the pause they go to the box, which drops them.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_drill.submit(m_numerator->text().toStdString(), m_denominator->text().toStdString());
+        render();
+        return true;
+    case Qt::Key_Escape:
+        m_host.endProgram();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Form6::play(Verdict verdict)
+{
+    // The pupil sees the verdict and its counter before the sound.
+    render();
+    repaint();
+    m_host.playSound(verdict);
+}
+
+void Form6::render()
+{
+    m_score->show(m_drill.score());
+    m_b1->setCaption(QString::number(m_drill.b1()));
+    m_m1->setCaption(QString::number(m_drill.m1()));
+    m_message->setCaption(fromUtf8(m_drill.feedbackText()));
+    m_message->setVisible(m_drill.feedbackShown());
+    setKeyPreview(m_drill.enterOpen());
+    carryOut(m_drill.takeRequests(), [this](Box which) { return box(which); },
+             [this](ReciprocalEntryDrill::Timer) { return m_timer; });
+}
