@@ -7,6 +7,7 @@
 #include "app/splash_screen.h"
 #include "drills/fraction_division/form2.h"
 #include "drills/reciprocal_menu/form6.h"
+#include "drills/reciprocal_menu/form4.h"
 
 namespace {
 
@@ -26,4 +27,5 @@ void registerScreens(Navigator& navigator)
     navigator.registerScreen(ScreenId::Form12, make<AboutScreen>());
     navigator.registerScreen(ScreenId::Form2, make<Form2>());
     navigator.registerScreen(ScreenId::Form6, make<Form6>());
+    navigator.registerScreen(ScreenId::Form4, make<Form4>());
 }

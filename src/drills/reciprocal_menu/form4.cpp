@@ -1,0 +1,154 @@
+#include "drills/reciprocal_menu/form4.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include "common/random_source.h"
+#include "ui/caption.h"
+#include "ui/geometry.h"
+#include "ui/picture.h"
+#include "ui/push_button.h"
+#include "ui/screen_host.h"
+#include "ui/type_face.h"
+
+namespace {
+
+const QColor paleYellow(0xffffc0);
+const QColor lightOrange(0xffc080);
+
+struct OptionDesign {
+    const char* name;
+    QRect box;
+    const char* spoken;
+};
+
+// Read from the right: Command1, Command2, then Command3 a little lower.
+const OptionDesign optionDesigns[QuotientChoiceDrill::optionCount] = {
+    {"Command1", twips(7800, 4320, 2295, 1335), "الخيار الأول"},
+    {"Command2", twips(5160, 4320, 2295, 1335), "الخيار الثاني"},
+    {"Command3", twips(2033, 4680, 2295, 1335), "الخيار الثالث"},
+};
+
+}  // namespace
+
+Form4::Form4(ScreenHost& host)
+    : ScreenWindow(ScreenId::Form4, 12000, 9000, QString(), Qt::black),
+      m_host(host),
+      m_random(host.makeRandomSource()),
+      m_drill(*m_random, *this)
+{
+    build();
+}
+
+Form4::~Form4() = default;
+
+void Form4::build()
+{
+    new Picture(this, QStringLiteral("Image1"), twips(0, 720, 12105, 8220), pictures::background,
+                QStringLiteral("صورة الخلفية"));
+    m_score = std::make_unique<ScorePanel>(this);
+
+    const CaptionLook large{27.75, true, Qt::white, CaptionLook::Align::Centre};
+    new Caption(this, QStringLiteral("Label8"), twips(3105, 1440, 5715, 645), large,
+                QStringLiteral("اختر الاجابة الصحيحة مما يلي:"));
+    m_question = new Caption(this, QStringLiteral("Label2"), twips(2153, 2400, 7695, 1125),
+                             CaptionLook{48, true, paleYellow, CaptionLook::Align::Centre});
+
+    const QFont optionType = typeface::arabic(26.25);
+    for (int i = 0; i < QuotientChoiceDrill::optionCount; ++i) {
+        const OptionDesign& design = optionDesigns[i];
+        QPushButton* button =
+            makeButton(this, QString::fromLatin1(design.name), design.box, QString(), optionType);
+        // The orange face stays during the pause; the digits grey out then,
+        // as on any switched-off button.
+        QPalette face = button->palette();
+        face.setColor(QPalette::Button, lightOrange);
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            face.setColor(group, QPalette::ButtonText, Qt::black);
+        button->setPalette(face);
+        button->setAccessibleDescription(QString::fromUtf8(design.spoken));
+        connect(button, &QPushButton::clicked, this, [this, i] { choose(i); });
+        m_options[std::size_t(i)] = button;
+    }
+
+    m_message = new Caption(this, QStringLiteral("Label3"), twips(5190, 6600, 1635, 645), large,
+                            QStringLiteral("Label3"));
+    m_message->hide();
+
+    connect(makeHomeLabel(this, QStringLiteral("Label7"), 1920, 8040), &Caption::clicked, this,
+            [this] { m_host.goTo(ScreenId::Form4, ScreenId::Form5); });
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(QuotientChoiceDrill::pauseMs);
+    connect(m_timer, &QTimer::timeout, this, &Form4::timerTick);
+}
+
+void Form4::load()
+{
+    m_drill.start();
+    render();
+}
+
+void Form4::choose(int option)
+{
+    QPushButton* button = m_options[std::size_t(option)];
+    const bool hadFocus = focusWidget() == button;
+    m_drill.choose(option);
+    render();
+    if (hadFocus)
+        m_focusedOption = button;
+}
+
+void Form4::timerTick()
+{
+    m_drill.nextQuestion();
+    render();
+    // Switching the buttons off took the focus from the one chosen; a pupil
+    // working from the keyboard finds it there again.
+    if (m_focusedOption && !focusWidget())
+        m_focusedOption->setFocus();
+    m_focusedOption = nullptr;
+}
+
+bool Form4::screenKey(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        m_host.endProgram();
+        return true;
+    }
+    return false;
+}
+
+void Form4::play(Verdict verdict)
+{
+    // The pupil sees the message and the new count before the sound; the
+    // grade word follows it.
+    render();
+    repaint();
+    m_host.playSound(verdict);
+}
+
+void Form4::render()
+{
+    m_score->show(m_drill.score());
+    m_question->setCaption(fromUtf8(m_drill.questionText()));
+    for (int i = 0; i < QuotientChoiceDrill::optionCount; ++i) {
+        QPushButton* button = m_options[std::size_t(i)];
+        setButtonCaption(button, fromUtf8(m_drill.optionText(i)));
+        button->setEnabled(m_drill.optionsEnabled());
+    }
+    if (m_drill.feedbackShown())
+        m_message->setCaption(fromUtf8(m_drill.feedbackText()));
+    m_message->setVisible(m_drill.feedbackShown());
+
+    setKeyPreview(m_drill.keyPreview());
+    // The drill arms Timer1 only when an answer has been judged and disarms
+    // it when it fires, so following its flag starts each pause afresh.
+    if (m_drill.pauseArmed() && !m_timer->isActive())
+        m_timer->start();
+    else if (!m_drill.pauseArmed())
+        m_timer->stop();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "drills/reciprocal_menu/quotient_choice_drill.h"
+#include "scoring/feedback.h"
+#include "scoring/score_panel.h"
+#include "ui/screen_window.h"
+
+class Caption;
+class QPushButton;
+class QTimer;
+class RandomSource;
+class ScreenHost;
+
+// Form4: the choose-the-quotient screen. It shows QuotientChoiceDrill: the
+// division, the three option buttons, the message and the score panel. Each
+// event goes to one operation of the drill, after which the screen draws the
+// drill's state again.
+class Form4 final : public ScreenWindow, private Feedback {
+    Q_OBJECT
+
+public:
+    explicit Form4(ScreenHost& host);
+    ~Form4() override;
+
+    void load() override;
+
+    const QuotientChoiceDrill& drill() const { return m_drill; }
+    QTimer* pauseTimer() const { return m_timer; }
+    // What a tick of Timer1 does.
+    void timerTick();
+
+protected:
+    bool screenKey(QKeyEvent* event) override;
+
+private:
+    // Feedback: shows the message and the counter, then plays.
+    void play(Verdict verdict) override;
+
+    void build();
+    void choose(int option);
+    void render();
+
+    ScreenHost& m_host;
+    std::unique_ptr<RandomSource> m_random;
+    QuotientChoiceDrill m_drill;
+
+    std::unique_ptr<ScorePanel> m_score;
+    Caption* m_question = nullptr;
+    Caption* m_message = nullptr;
+    std::array<QPushButton*, QuotientChoiceDrill::optionCount> m_options{};
+    // The option that had the focus when it was chosen; it gets the focus
+    // back when the buttons come on again.
+    QPushButton* m_focusedOption = nullptr;
+    QTimer* m_timer = nullptr;
+};
