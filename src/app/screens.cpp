@@ -8,6 +8,7 @@
 #include "drills/fraction_division/form2.h"
 #include "drills/reciprocal_menu/form6.h"
 #include "drills/reciprocal_menu/form4.h"
+#include "drills/whole_division/form8.h"
 
 namespace {
 
@@ -28,4 +29,5 @@ void registerScreens(Navigator& navigator)
     navigator.registerScreen(ScreenId::Form2, make<Form2>());
     navigator.registerScreen(ScreenId::Form6, make<Form6>());
     navigator.registerScreen(ScreenId::Form4, make<Form4>());
+    navigator.registerScreen(ScreenId::Form8, make<Form8>());
 }
