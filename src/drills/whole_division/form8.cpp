@@ -55,13 +55,15 @@ QWidget* verticalLine(QWidget* screen, const QString& name, int x, int top, int 
 
 // A hint as the text box shows it. Its lines end in CR LF, and the box
 // breaks lines at LF alone; and a sum such as "47 - 45" is held together
-// with no-break spaces, so that wrapping never splits it.
+// with no-break spaces, so that wrapping never splits it. A line may break
+// after a hyphen even before a no-break space, so a word joiner follows it.
 QString shownHint(const std::string& hint)
 {
     const QString noBreak(QChar(0x00A0));
+    const QChar wordJoiner(0x2060);
     return fromUtf8(hint)
         .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-        .replace(QStringLiteral(" - "), noBreak + u'-' + noBreak)
+        .replace(QStringLiteral(" - "), noBreak + u'-' + wordJoiner + noBreak)
         .replace(QStringLiteral(" × "), noBreak + u'×' + noBreak);
 }
 
