@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "common/random_source.h"
 #include "ui/answer_box.h"
 #include "ui/caption.h"
 #include "ui/carry_out.h"
@@ -79,10 +78,8 @@ MarkPicture::Shows markShows(MarkState state)
 }  // namespace
 
 Form2::Form2(ScreenHost& host)
-    : ScreenWindow(ScreenId::Form2, 12000, 9000, QString(), Qt::black),
-      m_host(host),
-      m_random(host.makeRandomSource()),
-      m_drill(*m_random, *this)
+    : DrillScreen(ScreenId::Form2, host, twips(-120, 1200, 12345, 8220)),
+      m_drill(random(), feedback())
 {
     build();
 }
@@ -91,10 +88,6 @@ Form2::~Form2() = default;
 
 void Form2::build()
 {
-    new Picture(this, QStringLiteral("Image1"), twips(-120, 1200, 12345, 8220),
-                pictures::background, QStringLiteral("صورة الخلفية"));
-    m_score = std::make_unique<ScorePanel>(this);
-
     new Caption(this, QStringLiteral("Label1"), twips(7920, 1440, 2745, 855),
                 CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Right},
                 QStringLiteral("أوجد ناتج :"));
@@ -185,14 +178,11 @@ void Form2::build()
     tick->hide();
     cross->hide();
 
-    connect(makeHomeLabel(this, QStringLiteral("Label7"), 1920, 8400), &Caption::clicked, this,
-            [this] { m_host.goTo(ScreenId::Form2, ScreenId::Form5); });
+    addHomeLabel(QStringLiteral("Label7"), 1920, 8400, ScreenId::Form5);
 
     for (int i = 0; i < timerCount; ++i) {
-        auto* timer = new QTimer(this);
-        timer->setObjectName(QString::fromLatin1(timerNames[i]));
-        timer->setSingleShot(true);
-        timer->setInterval(Timer(i) == Timer::Timer1 ? 1 : 2000);
+        QTimer* timer =
+            makeTimer(QString::fromLatin1(timerNames[i]), Timer(i) == Timer::Timer1 ? 1 : 2000);
         connect(timer, &QTimer::timeout, this, [this, i] { timerTick(Timer(i)); });
         m_timers[std::size_t(i)] = timer;
     }
@@ -228,19 +218,10 @@ bool Form2::screenKey(QKeyEvent* event)
 {
     // The screen sees keys once the first problem has switched key preview on.
     if (event->key() == Qt::Key_Escape) {
-        m_host.endProgram();
+        host().endProgram();
         return true;
     }
     return false;
-}
-
-void Form2::play(Verdict verdict)
-{
-    // The pupil sees the marks' states and the counters change before the
-    // sound; the marks themselves appear only after it.
-    render();
-    repaint();
-    m_host.playSound(verdict);
 }
 
 FractionDivisionDrill::BoxTexts Form2::boxTexts() const
@@ -253,7 +234,7 @@ FractionDivisionDrill::BoxTexts Form2::boxTexts() const
 
 void Form2::render()
 {
-    m_score->show(m_drill.score());
+    showScore(m_drill.score());
     if (m_drill.problemDrawn()) {
         m_b1->setCaption(QString::number(m_drill.b1()));
         m_m1->setCaption(QString::number(m_drill.m1()));

@@ -4,9 +4,7 @@
 #include <memory>
 
 #include "drills/fraction_division/fraction_division_drill.h"
-#include "scoring/feedback.h"
-#include "scoring/score_panel.h"
-#include "ui/screen_window.h"
+#include "ui/drill_screen.h"
 
 class AnswerBox;
 class Caption;
@@ -14,14 +12,12 @@ class HelpPanel;
 class MarkPicture;
 class QPushButton;
 class QTimer;
-class RandomSource;
-class ScreenHost;
 
 // Form2: the fraction division screen. It shows FractionDivisionDrill: the
 // problem, the four step buttons with their boxes and marks, the help panel
 // and the score panel. Each event goes to one operation of the drill, after
 // which the screen draws the drill's state again.
-class Form2 final : public ScreenWindow, private Feedback {
+class Form2 final : public DrillScreen {
     Q_OBJECT
 
 public:
@@ -42,19 +38,13 @@ protected:
     bool screenKey(QKeyEvent* event) override;
 
 private:
-    // Feedback: shows what the check has changed so far, then plays.
-    void play(Verdict verdict) override;
-
     void build();
-    void render();
+    void render() override;
     FractionDivisionDrill::BoxTexts boxTexts() const;
     AnswerBox* box(Box which) const { return m_boxes[std::size_t(which)]; }
 
-    ScreenHost& m_host;
-    std::unique_ptr<RandomSource> m_random;
     FractionDivisionDrill m_drill;
 
-    std::unique_ptr<ScorePanel> m_score;
     Caption* m_b1 = nullptr;
     Caption* m_m1 = nullptr;
     Caption* m_b2 = nullptr;

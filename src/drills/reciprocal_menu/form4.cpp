@@ -4,10 +4,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "common/random_source.h"
 #include "ui/caption.h"
 #include "ui/geometry.h"
-#include "ui/picture.h"
 #include "ui/push_button.h"
 #include "ui/screen_host.h"
 #include "ui/type_face.h"
@@ -33,10 +31,8 @@ const OptionDesign optionDesigns[QuotientChoiceDrill::optionCount] = {
 }  // namespace
 
 Form4::Form4(ScreenHost& host)
-    : ScreenWindow(ScreenId::Form4, 12000, 9000, QString(), Qt::black),
-      m_host(host),
-      m_random(host.makeRandomSource()),
-      m_drill(*m_random, *this)
+    : DrillScreen(ScreenId::Form4, host, twips(0, 720, 12105, 8220)),
+      m_drill(random(), feedback())
 {
     build();
 }
@@ -45,10 +41,6 @@ Form4::~Form4() = default;
 
 void Form4::build()
 {
-    new Picture(this, QStringLiteral("Image1"), twips(0, 720, 12105, 8220), pictures::background,
-                QStringLiteral("صورة الخلفية"));
-    m_score = std::make_unique<ScorePanel>(this);
-
     const CaptionLook large{27.75, true, Qt::white, CaptionLook::Align::Centre};
     new Caption(this, QStringLiteral("Label8"), twips(3105, 1440, 5715, 645), large,
                 QStringLiteral("اختر الاجابة الصحيحة مما يلي:"));
@@ -72,17 +64,11 @@ void Form4::build()
         m_options[std::size_t(i)] = button;
     }
 
-    m_message = new Caption(this, QStringLiteral("Label3"), twips(5190, 6600, 1635, 645), large,
-                            QStringLiteral("Label3"));
-    m_message->hide();
+    m_message = makeMessageLabel(twips(5190, 6600, 1635, 645), Qt::white);
 
-    connect(makeHomeLabel(this, QStringLiteral("Label7"), 1920, 8040), &Caption::clicked, this,
-            [this] { m_host.goTo(ScreenId::Form4, ScreenId::Form5); });
+    addHomeLabel(QStringLiteral("Label7"), 1920, 8040, ScreenId::Form5);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setSingleShot(true);
-    m_timer->setInterval(QuotientChoiceDrill::pauseMs);
+    m_timer = makeTimer(QStringLiteral("Timer1"), QuotientChoiceDrill::pauseMs);
     connect(m_timer, &QTimer::timeout, this, &Form4::timerTick);
 }
 
@@ -116,24 +102,15 @@ void Form4::timerTick()
 bool Form4::screenKey(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
-        m_host.endProgram();
+        host().endProgram();
         return true;
     }
     return false;
 }
 
-void Form4::play(Verdict verdict)
-{
-    // The pupil sees the message and the new count before the sound; the
-    // grade word follows it.
-    render();
-    repaint();
-    m_host.playSound(verdict);
-}
-
 void Form4::render()
 {
-    m_score->show(m_drill.score());
+    showScore(m_drill.score());
     m_question->setCaption(fromUtf8(m_drill.questionText()));
     for (int i = 0; i < QuotientChoiceDrill::optionCount; ++i) {
         QPushButton* button = m_options[std::size_t(i)];

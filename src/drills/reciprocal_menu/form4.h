@@ -4,21 +4,17 @@
 #include <memory>
 
 #include "drills/reciprocal_menu/quotient_choice_drill.h"
-#include "scoring/feedback.h"
-#include "scoring/score_panel.h"
-#include "ui/screen_window.h"
+#include "ui/drill_screen.h"
 
 class Caption;
 class QPushButton;
 class QTimer;
-class RandomSource;
-class ScreenHost;
 
 // Form4: the choose-the-quotient screen. It shows QuotientChoiceDrill: the
 // division, the three option buttons, the message and the score panel. Each
 // event goes to one operation of the drill, after which the screen draws the
 // drill's state again.
-class Form4 final : public ScreenWindow, private Feedback {
+class Form4 final : public DrillScreen {
     Q_OBJECT
 
 public:
@@ -36,18 +32,12 @@ protected:
     bool screenKey(QKeyEvent* event) override;
 
 private:
-    // Feedback: shows the message and the counter, then plays.
-    void play(Verdict verdict) override;
-
     void build();
     void choose(int option);
-    void render();
+    void render() override;
 
-    ScreenHost& m_host;
-    std::unique_ptr<RandomSource> m_random;
     QuotientChoiceDrill m_drill;
 
-    std::unique_ptr<ScorePanel> m_score;
     Caption* m_question = nullptr;
     Caption* m_message = nullptr;
     std::array<QPushButton*, QuotientChoiceDrill::optionCount> m_options{};

@@ -5,12 +5,10 @@
 #include <cmath>
 #include <QTimer>
 
-#include "common/random_source.h"
 #include "ui/answer_box.h"
 #include "ui/caption.h"
 #include "ui/carry_out.h"
 #include "ui/geometry.h"
-#include "ui/picture.h"
 #include "ui/screen_host.h"
 #include "ui/shapes.h"
 
@@ -56,15 +54,9 @@ void keepBarInGap(LineShape* bar, const Caption* sentence)
 }  // namespace
 
 Form6::Form6(ScreenHost& host)
-    : ScreenWindow(ScreenId::Form6, 12000, 9000, QString(), Qt::black),
-      m_host(host),
-      m_random(host.makeRandomSource()),
-      m_drill(*m_random, *this)
+    : DrillScreen(ScreenId::Form6, host, twips(0, 720, 12105, 8220)),
+      m_drill(random(), feedback())
 {
-    new Picture(this, QStringLiteral("Image1"), twips(0, 720, 12105, 8220), pictures::background,
-                QStringLiteral("صورة الخلفية"));
-    m_score = std::make_unique<ScorePanel>(this);
-
     new Caption(this, QStringLiteral("Label1"), twips(6600, 1560, 4425, 855),
                 CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Centre},
                 QStringLiteral("اكتب ناتج ما يلي :"));
@@ -89,18 +81,10 @@ Form6::Form6(ScreenHost& host)
     new Caption(this, QStringLiteral("Label8"), twips(3600, 7800, 5745, 480),
                 CaptionLook{20.25, true, Qt::black, CaptionLook::Align::Centre},
                 QStringLiteral("اكتب الناتج تم اضغط على ادخال أو Enter"));
-    m_message = new Caption(this, QStringLiteral("Label3"), twips(5280, 7200, 1635, 645),
-                            CaptionLook{27.75, true, Qt::black, CaptionLook::Align::Centre},
-                            QStringLiteral("Label3"));
-    m_message->hide();
+    m_message = makeMessageLabel(twips(5280, 7200, 1635, 645), Qt::black);
+    addHomeLabel(QStringLiteral("Label7"), 1920, 8040, ScreenId::Form7);
 
-    connect(makeHomeLabel(this, QStringLiteral("Label7"), 1920, 8040), &Caption::clicked, this,
-            [this] { m_host.goTo(ScreenId::Form6, ScreenId::Form7); });
-
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setSingleShot(true);
-    m_timer->setInterval(2500);
+    m_timer = makeTimer(QStringLiteral("Timer1"), 2500);
     connect(m_timer, &QTimer::timeout, this, &Form6::pauseEnded);
 }
 
@@ -129,24 +113,16 @@ bool Form6::screenKey(QKeyEvent* event)
         render();
         return true;
     case Qt::Key_Escape:
-        m_host.endProgram();
+        host().endProgram();
         return true;
     default:
         return false;
     }
 }
 
-void Form6::play(Verdict verdict)
-{
-    // The pupil sees the verdict and its counter before the sound.
-    render();
-    repaint();
-    m_host.playSound(verdict);
-}
-
 void Form6::render()
 {
-    m_score->show(m_drill.score());
+    showScore(m_drill.score());
     m_b1->setCaption(QString::number(m_drill.b1()));
     m_m1->setCaption(QString::number(m_drill.m1()));
     m_message->setCaption(fromUtf8(m_drill.feedbackText()));

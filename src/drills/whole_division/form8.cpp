@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <limits>
 
-#include "common/random_source.h"
 #include "ui/answer_box.h"
 #include "ui/caption.h"
 #include "ui/carry_out.h"
@@ -70,10 +69,8 @@ QString shownHint(const std::string& hint)
 }  // namespace
 
 Form8::Form8(ScreenHost& host)
-    : ScreenWindow(ScreenId::Form8, 12000, 9000, QString(), menuBackground),
-      m_host(host),
-      m_random(host.makeRandomSource()),
-      m_drill(*m_random, *this)
+    : DrillScreen(ScreenId::Form8, host, twips(-120, 720, 12105, 8220), menuBackground),
+      m_drill(random(), feedback())
 {
     build();
 }
@@ -85,10 +82,6 @@ QString Form8::emptyAnswerTitle() { return QStringLiteral("رسالة البرن
 
 void Form8::build()
 {
-    new Picture(this, QStringLiteral("Image1"), twips(-120, 720, 12105, 8220),
-                pictures::background, QStringLiteral("صورة الخلفية"));
-    m_score = std::make_unique<ScorePanel>(this);
-
     new Caption(this, QStringLiteral("Label1"), twips(6585, 1560, 4455, 855),
                 CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Centre},
                 QStringLiteral("اوجد ناتج ما يلي :"));
@@ -155,19 +148,14 @@ void Form8::build()
     m_help->textBox()->setReadOnly(true);
     m_help->textBox()->setFocusPolicy(Qt::NoFocus);
 
-    m_message = new Caption(this, QStringLiteral("Label3"), twips(5160, 6360, 1635, 645),
-                            CaptionLook{27.75, true, Qt::black, CaptionLook::Align::Centre},
-                            QStringLiteral("Label3"));
+    m_message = makeMessageLabel(twips(5160, 6360, 1635, 645), Qt::black);
 
-    connect(makeHomeLabel(this, QStringLiteral("Label7"), 1800, 8040), &Caption::clicked, this,
-            [this] { m_host.goTo(ScreenId::Form8, ScreenId::Form7); });
+    addHomeLabel(QStringLiteral("Label7"), 1800, 8040, ScreenId::Form7);
 
     const char* const timerNames[2] = {"Timer1", "Timerhidenatija"};
     for (int i = 0; i < 2; ++i) {
-        auto* timer = new QTimer(this);
-        timer->setObjectName(QString::fromLatin1(timerNames[i]));
-        timer->setSingleShot(true);
-        timer->setInterval(Timer(i) == Timer::Timer1 ? 100 : 3000);
+        QTimer* timer =
+            makeTimer(QString::fromLatin1(timerNames[i]), Timer(i) == Timer::Timer1 ? 100 : 3000);
         connect(timer, &QTimer::timeout, this, [this, i] { timerTick(Timer(i)); });
         m_timers[std::size_t(i)] = timer;
     }
@@ -197,19 +185,10 @@ bool Form8::screenKey(QKeyEvent* event)
     // The screen sees keys once the first problem has switched key preview
     // on. Enter means nothing here: each step has its own button.
     if (event->key() == Qt::Key_Escape) {
-        m_host.endProgram();
+        host().endProgram();
         return true;
     }
     return false;
-}
-
-void Form8::play(Verdict verdict)
-{
-    // The pupil sees the message and the counter before the sound; the next
-    // step opens only after it.
-    render();
-    repaint();
-    m_host.playSound(verdict);
 }
 
 void Form8::submit(Box which)
@@ -239,7 +218,7 @@ void Form8::showEmptyAnswerNotice()
 
 void Form8::render()
 {
-    m_score->show(m_drill.score());
+    showScore(m_drill.score());
     if (m_drill.problemDrawn()) {
         m_dividend->setCaption(QString::number(m_drill.dividend()));
         m_divisor->setCaption(QString::number(m_drill.divisor()));

@@ -4,24 +4,20 @@
 #include <memory>
 
 #include "drills/whole_division/division_drill.h"
-#include "scoring/feedback.h"
-#include "scoring/score_panel.h"
-#include "ui/screen_window.h"
+#include "ui/drill_screen.h"
 
 class AnswerBox;
 class Caption;
 class HelpPanel;
 class QPushButton;
 class QTimer;
-class RandomSource;
-class ScreenHost;
 
 // Form8: whole-number long division. It shows DivisionDrill as the written
 // figure (dividend under its bar, divisor beside the stroke) with the three
 // red answer boxes and their check buttons, the hint panel, the verdict
 // message and the score panel. Each event goes to one operation of the
 // drill, after which the screen draws the drill's state again.
-class Form8 final : public ScreenWindow, private Feedback {
+class Form8 final : public DrillScreen {
     Q_OBJECT
 
 public:
@@ -44,21 +40,15 @@ protected:
     bool screenKey(QKeyEvent* event) override;
 
 private:
-    // Feedback: shows what the check has changed so far, then plays.
-    void play(Verdict verdict) override;
-
     void build();
-    void render();
+    void render() override;
     void submit(Box which);
     // The modal notice that the box is empty; returns when the pupil closes it.
     void showEmptyAnswerNotice();
     AnswerBox* box(Box which) const { return m_boxes[std::size_t(which)]; }
 
-    ScreenHost& m_host;
-    std::unique_ptr<RandomSource> m_random;
     DivisionDrill m_drill;
 
-    std::unique_ptr<ScorePanel> m_score;
     Caption* m_dividend = nullptr;
     Caption* m_divisor = nullptr;
     Caption* m_minus = nullptr;
