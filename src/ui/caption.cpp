@@ -108,7 +108,9 @@ void Caption::fit()
         room = window ? window->rect() : m_designed;
     }
 
-    QFont type = typeface::forText(m_caption, m_look.points, m_look.bold);
+    QFont type = m_look.family.isEmpty()
+                     ? typeface::forText(m_caption, m_look.points, m_look.bold)
+                     : typeface::named(m_look.family, m_look.points, m_look.bold);
     const QString shown = text();
     auto neededWidth = [&](const QFont& f) {
         // A pixel on each side keeps the antialiased edges of the first and

@@ -14,6 +14,9 @@ struct CaptionLook {
     bool bold = true;
     QColor colour = Qt::black;
     Align align = Align::Right;
+    // A face the design names ("Arial"), shaping Arabic through the Arabic
+    // faces behind it; empty picks the face by the text.
+    QString family{};
 };
 
 // A label with Arabic text laid out right to left at its designed place.
