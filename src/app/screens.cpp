@@ -9,6 +9,7 @@
 #include "drills/reciprocal_menu/form6.h"
 #include "drills/reciprocal_menu/form4.h"
 #include "drills/whole_division/form8.h"
+#include "drills/fact_cards/fact_card_screen.h"
 
 namespace {
 
@@ -30,4 +31,10 @@ void registerScreens(Navigator& navigator)
     navigator.registerScreen(ScreenId::Form6, make<Form6>());
     navigator.registerScreen(ScreenId::Form4, make<Form4>());
     navigator.registerScreen(ScreenId::Form8, make<Form8>());
+    navigator.registerScreen(ScreenId::Form9, [](Navigator& navigator) {
+        return std::make_unique<FactCardScreen>(navigator, FactKind::Division);
+    });
+    navigator.registerScreen(ScreenId::Form10, [](Navigator& navigator) {
+        return std::make_unique<FactCardScreen>(navigator, FactKind::Multiplication);
+    });
 }
