@@ -10,6 +10,7 @@
 #include "drills/reciprocal_menu/form4.h"
 #include "drills/whole_division/form8.h"
 #include "drills/fact_cards/fact_card_screen.h"
+#include "drills/reciprocal_menu/form3.h"
 
 namespace {
 
@@ -37,4 +38,5 @@ void registerScreens(Navigator& navigator)
     navigator.registerScreen(ScreenId::Form10, [](Navigator& navigator) {
         return std::make_unique<FactCardScreen>(navigator, FactKind::Multiplication);
     });
+    navigator.registerScreen(ScreenId::Form3, make<Form3>());
 }

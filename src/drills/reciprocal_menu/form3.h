@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QColor>
+#include <memory>
+
+#include "drills/reciprocal_menu/reciprocal_mark_drill.h"
+#include "scoring/feedback.h"
+#include "scoring/score_panel.h"
+#include "ui/screen_window.h"
+
+class Caption;
+class FilledShape;
+class Picture;
+class QTimer;
+class RandomSource;
+class ScreenHost;
+
+// Form3: the right-or-wrong reciprocal screen. It shows ReciprocalMarkDrill:
+// the given fraction and the proposed one inside the sentence "مقلوب الكسر
+// ــ هو ــ :", the marks "صح" and "خطأ" on their boxes, the verdict and the
+// score panel. Each click goes to the drill, after which the screen draws
+// the drill's state again. A mark's box lights while the pointer is over it
+// and goes back to its plain colour when the pointer crosses the background.
+class Form3 final : public ScreenWindow, private Feedback {
+    Q_OBJECT
+
+public:
+    explicit Form3(ScreenHost& host);
+    ~Form3() override;
+
+    void load() override;
+
+    const ReciprocalMarkDrill& drill() const { return m_drill; }
+    QTimer* timer() const { return m_timer; }
+    // What a tick of Timer1 does.
+    void timerTick();
+
+    // A mark's box under the pointer, and its plain colour: the desktop's
+    // window background.
+    static QColor litColour() { return QColor(192, 192, 255); }
+    static QColor plainColour();
+
+protected:
+    bool screenKey(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    // Feedback: shows the verdict and the counter, then plays.
+    void play(Verdict verdict) override;
+
+    void build();
+    void render();
+    void markClicked(bool saysRight);
+
+    ScreenHost& m_host;
+    std::unique_ptr<RandomSource> m_random;
+    ReciprocalMarkDrill m_drill;
+
+    Picture* m_background = nullptr;
+    std::unique_ptr<ScorePanel> m_score;
+    Caption* m_b1 = nullptr;
+    Caption* m_m1 = nullptr;
+    Caption* m_b2 = nullptr;
+    Caption* m_m2 = nullptr;
+    FilledShape* m_rightBox = nullptr;  // Shape2, behind "صح"
+    FilledShape* m_wrongBox = nullptr;  // Shape1, behind "خطأ"
+    Caption* m_rightMark = nullptr;     // Label7
+    Caption* m_wrongMark = nullptr;     // Label8
+    Caption* m_message = nullptr;       // Label3
+    Caption* m_answerKey = nullptr;     // Label10
+    QTimer* m_timer = nullptr;
+};
