@@ -45,6 +45,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    class Sentence;
+
     // Feedback: shows the verdict and the counter, then plays.
     void play(Verdict verdict) override;
 
@@ -57,6 +59,7 @@ private:
     ReciprocalMarkDrill m_drill;
 
     Picture* m_background = nullptr;
+    Sentence* m_sentence = nullptr;  // Label2
     std::unique_ptr<ScorePanel> m_score;
     Caption* m_b1 = nullptr;
     Caption* m_m1 = nullptr;
