@@ -15,8 +15,8 @@ DrillScreen::DrillScreen(ScreenId id, ScreenHost& host, const QRect& background,
       m_random(host.makeRandomSource())
 {
     // Made first, so every other control stands over it.
-    new Picture(this, QStringLiteral("Image1"), background, pictures::background,
-                QStringLiteral("صورة الخلفية"));
+    m_background = new Picture(this, QStringLiteral("Image1"), background, pictures::background,
+                               QStringLiteral("صورة الخلفية"));
     m_score = std::make_unique<ScorePanel>(this, questionsLeftTwips);
 }
 

@@ -7,6 +7,7 @@
 
 class Caption;
 class DrillScore;
+class Picture;
 class QTimer;
 class RandomSource;
 class ScorePanel;
@@ -35,6 +36,7 @@ protected:
     ScreenHost& host() const { return m_host; }
     RandomSource& random() const { return *m_random; }
     Feedback& feedback() { return *this; }
+    Picture* background() const { return m_background; }
     void showScore(const DrillScore& score);
 
     // The hidden verdict label `Label3`: 27.75 pt bold, centred.
@@ -50,5 +52,6 @@ private:
 
     ScreenHost& m_host;
     std::unique_ptr<RandomSource> m_random;
+    Picture* m_background;
     std::unique_ptr<ScorePanel> m_score;
 };

@@ -8,7 +8,6 @@
 #include <QPalette>
 #include <QTimer>
 
-#include "common/random_source.h"
 #include "ui/caption.h"
 #include "ui/geometry.h"
 #include "ui/picture.h"
@@ -139,10 +138,8 @@ QColor Form3::plainColour()
 }
 
 Form3::Form3(ScreenHost& host)
-    : ScreenWindow(ScreenId::Form3, 12000, 9000, QString(), Qt::black),
-      m_host(host),
-      m_random(host.makeRandomSource()),
-      m_drill(*m_random, *this)
+    : DrillScreen(ScreenId::Form3, host, twips(0, 720, 12105, 8220), Qt::black, 3240),
+      m_drill(random(), feedback())
 {
     build();
 }
@@ -151,10 +148,6 @@ Form3::~Form3() = default;
 
 void Form3::build()
 {
-    m_background = new Picture(this, QStringLiteral("Image1"), twips(0, 720, 12105, 8220),
-                               pictures::background, QStringLiteral("صورة الخلفية"));
-    m_score = std::make_unique<ScorePanel>(this, 3240);
-
     m_sentence = new Sentence(this, twips(1860, 2040, 8835, 1125),
                               QStringLiteral("مقلوب الكسر ــ هو ــ :"), QColor(0xffffc0));
     const CaptionLook number{72, true, QColor(0xffff00), CaptionLook::Align::Centre};
@@ -181,9 +174,7 @@ void Form3::build()
     for (FilledShape* box : {m_rightBox, m_wrongBox})
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    m_message = new Caption(this, QStringLiteral("Label3"), twips(5190, 6960, 1635, 645),
-                            CaptionLook{27.75, true, Qt::white, CaptionLook::Align::Centre});
-    m_message->hide();
+    m_message = makeMessageLabel(twips(5190, 6960, 1635, 645), Qt::white);
     m_answerKey = new Caption(this, QStringLiteral("Label10"), twips(720, 6360, 735, 615),
                               CaptionLook{});
     m_answerKey->hide();
@@ -193,7 +184,7 @@ void Form3::build()
     // The marks light their own box. The bare screen and the background
     // picture, which passes its pointer moves on to the screen, clear both.
     setMouseTracking(true);
-    m_background->setMouseTracking(true);
+    background()->setMouseTracking(true);
     auto light = [this](FilledShape* box) {
         return [this, box] {
             if (m_drill.marksEnabled())
@@ -206,13 +197,9 @@ void Form3::build()
         connect(mark, &Caption::pointerMoved, this, light(box));
     }
 
-    connect(makeHomeLabel(this, QStringLiteral("Label11"), 1920, 8040), &Caption::clicked, this,
-            [this] { m_host.goTo(ScreenId::Form3, ScreenId::Form5); });
+    addHomeLabel(QStringLiteral("Label11"), 1920, 8040, ScreenId::Form5);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setSingleShot(true);
-    m_timer->setInterval(ReciprocalMarkDrill::pauseMilliseconds);
+    m_timer = makeTimer(QStringLiteral("Timer1"), ReciprocalMarkDrill::pauseMilliseconds);
     connect(m_timer, &QTimer::timeout, this, &Form3::timerTick);
 }
 
@@ -237,7 +224,7 @@ void Form3::timerTick()
 bool Form3::screenKey(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
-        m_host.endProgram();
+        host().endProgram();
         return true;
     }
     return false;
@@ -248,25 +235,16 @@ void Form3::mouseMoveEvent(QMouseEvent* event)
     // The marks pass their moves on here too, after lighting their box: only
     // the bare screen and the background picture put the boxes back.
     QWidget* under = childAt(event->position().toPoint());
-    if (!under || under == m_background) {
+    if (!under || under == background()) {
         m_rightBox->setFill(plainColour());
         m_wrongBox->setFill(plainColour());
     }
     ScreenWindow::mouseMoveEvent(event);
 }
 
-void Form3::play(Verdict verdict)
-{
-    // The verdict and the counter show before the sound; the grade word and
-    // the pause follow it.
-    render();
-    repaint();
-    m_host.playSound(verdict);
-}
-
 void Form3::render()
 {
-    m_score->show(m_drill.score());
+    showScore(m_drill.score());
     m_b1->setCaption(QString::number(m_drill.b1()));
     m_m1->setCaption(QString::number(m_drill.m1()));
     m_b2->setCaption(QString::number(m_drill.b2()));

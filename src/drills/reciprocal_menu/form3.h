@@ -4,16 +4,11 @@
 #include <memory>
 
 #include "drills/reciprocal_menu/reciprocal_mark_drill.h"
-#include "scoring/feedback.h"
-#include "scoring/score_panel.h"
-#include "ui/screen_window.h"
+#include "ui/drill_screen.h"
 
 class Caption;
 class FilledShape;
-class Picture;
 class QTimer;
-class RandomSource;
-class ScreenHost;
 
 // Form3: the right-or-wrong reciprocal screen. It shows ReciprocalMarkDrill:
 // the given fraction and the proposed one inside the sentence "مقلوب الكسر
@@ -21,7 +16,7 @@ class ScreenHost;
 // score panel. Each click goes to the drill, after which the screen draws
 // the drill's state again. A mark's box lights while the pointer is over it
 // and goes back to its plain colour when the pointer crosses the background.
-class Form3 final : public ScreenWindow, private Feedback {
+class Form3 final : public DrillScreen {
     Q_OBJECT
 
 public:
@@ -47,20 +42,13 @@ protected:
 private:
     class Sentence;
 
-    // Feedback: shows the verdict and the counter, then plays.
-    void play(Verdict verdict) override;
-
     void build();
-    void render();
+    void render() override;
     void markClicked(bool saysRight);
 
-    ScreenHost& m_host;
-    std::unique_ptr<RandomSource> m_random;
     ReciprocalMarkDrill m_drill;
 
-    Picture* m_background = nullptr;
     Sentence* m_sentence = nullptr;  // Label2
-    std::unique_ptr<ScorePanel> m_score;
     Caption* m_b1 = nullptr;
     Caption* m_m1 = nullptr;
     Caption* m_b2 = nullptr;
