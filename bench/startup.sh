@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up benchmark: the program against a bare Qt Widgets window of the splash screen's size.
 #
 #   bench/startup.sh [PROGRAM [TITLE_REGEX]]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets a Debian 12 machine up for the program, builds it, then starts it or
 # runs every test.
 #

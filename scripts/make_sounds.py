@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the two feedback sounds of the program, assets/sound/yes.wav and no.wav.
 
 Both are synthesised here, so the program ships only sounds of its own:

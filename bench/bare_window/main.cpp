@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bare Qt Widgets window the size of the program's splash screen (418 x 458 px) and nothing
 // else: the yardstick that the start-up benchmark measures the program against.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compiled with the drill logic's settings only: Qt must be out of its reach.
 #if !__has_include(<string>)
 #error "the probe cannot see even the standard library"

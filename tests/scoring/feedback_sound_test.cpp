@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The feedback sound player against real audio: the tests start a PulseAudio daemon of their
 // own with a null sink, record that sink's monitor while a call runs, and check that the whole
 // sound came out and that the call lasted as long as the sound.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer box: what the keyboard gets into it, how much it holds, how its text is drawn.
 #include <QApplication>
 #include <QClipboard>

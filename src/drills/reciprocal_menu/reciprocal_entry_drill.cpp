@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/reciprocal_menu/reciprocal_entry_drill.h"
 
 #include "common/leading_number.h"

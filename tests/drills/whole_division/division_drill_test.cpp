@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/whole_division/division_drill.h"
 
 #include <gtest/gtest.h>
