@@ -8,6 +8,10 @@
 #
 # Packages are installed with apt-get (through sudo when not root). The build
 # lands in build/; with CI set, compiler warnings are errors.
+#
+# On a desktop whose sound server is PipeWire (pipewire-pulse installed) the
+# test set-up does not install PulseAudio beside it, and the sound tests, which
+# start a private PulseAudio daemon, say that they are skipped and why.
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -17,27 +21,48 @@ case "$mode" in
   *) echo "usage: scripts/dev.sh run|test" >&2; exit 2 ;;
 esac
 
+# The program opens windows: without a display it cannot start, so say so now
+# rather than after the build.
+if [ "$mode" = run ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] \
+   && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "scripts/dev.sh run: the program needs a graphical session (DISPLAY or WAYLAND_DISPLAY); run this from a desktop, or as: xvfb-run scripts/dev.sh run" >&2
+  exit 1
+fi
+
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins
   libsndfile1-dev libpulse-dev libfontconfig-dev
   sound-theme-freedesktop fonts-noto-ui-core
 )
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 if [ "$mode" = test ]; then
-  # GoogleTest for the tests, and a PulseAudio daemon that the sound tests
-  # start on their own with a null sink.
-  packages+=(libgtest-dev pulseaudio)
+  # GoogleTest; the tools the package test runs (the Debian package tools,
+  # the desktop entry and metainfo validators, lintian, a headless X server
+  # and a window lister); a face without Arabic letters for the font check.
+  packages+=(libgtest-dev dpkg-dev desktop-file-utils appstream lintian
+             xvfb xauth x11-utils fonts-dejavu-core)
+  # A PulseAudio daemon that the sound tests start on their own with a null
+  # sink, unless PipeWire is this machine's sound server.
+  installed pipewire-pulse || packages+=(pulseaudio)
 fi
 
 missing=()
 for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
-    || missing+=("$package")
+  installed "$package" || missing+=("$package")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
   sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "scripts/dev.sh: these Debian packages are missing: ${missing[*]}" >&2
+      echo "Install them as root (su -), then run this command again:" >&2
+      echo "  apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
+      exit 1
+    fi
+    sudo=(sudo)
+  fi
+  echo "Installing: ${missing[*]}"
   "${sudo[@]}" apt-get update -q
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -q --no-install-recommends "${missing[@]}"
