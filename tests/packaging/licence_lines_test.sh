@@ -19,7 +19,7 @@ while IFS= read -r -d '' file; do
     echo "no licence line in the first three lines: $file"
     missing=$((missing + 1))
   fi
-done < <(find CMakeLists.txt .ci src tests scripts bench assets -type f \
+done < <(find CMakeLists.txt .ci src tests scripts bench assets packaging -type f \
            \( -name '*.cpp' -o -name '*.h' -o -name 'CMakeLists.txt' -o -name '*.cmake' \
               -o -name '*.sh' -o -name '*.py' -o -name '*.svg' -o -name '*.qrc' \
               -o -name '*.desktop' -o -name '*.xml' -o -name '*.1' -o -path '.ci/run' \) -print0)
