@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/fact_cards/fact_card_screen.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/fact_cards/fact_cards.h"
 
 #include "common/random_source.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/reciprocal_menu/form3.h"
 
 #include <QApplication>

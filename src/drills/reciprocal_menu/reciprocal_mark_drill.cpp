@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/reciprocal_menu/reciprocal_mark_drill.h"
 
 #include "common/random_source.h"
