@@ -46,6 +46,10 @@ QList<qsizetype> characterBounds(const QString& text)
     return bounds;
 }
 
+// Texts longer than this, in UTF-16 units, are first measured by their start alone: far
+// more than any box can show whole.
+constexpr qsizetype widthSample = 4096;
+
 qsizetype characterCount(const QString& text)
 {
     return characterBounds(text).size() - 1;
@@ -208,8 +212,23 @@ void AnswerBox::fitType()
     const QRect room = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
     QFont type = m_designedType;
     int topMargin = 0;
-    while (!placeWhole(type, shown, room, topMargin) && !empty && type.pixelSize() > 1)
-        type.setPixelSize(type.pixelSize() - 1);
+    if (!empty && (shown.size() > widthSample || !placeWhole(type, shown, room, topMargin))) {
+        // Widths grow with the type's size, so the width at the designed size tells
+        // roughly which size fits: start a little above it and go down. Each try lays the
+        // whole text out, which for a pasted megabyte takes most of a second, so a long
+        // text is first judged by its start.
+        const double wide = QFontMetricsF(type).horizontalAdvance(shown.left(widthSample));
+        const double fitting = type.pixelSize() * (room.width() - 4) / std::max(wide, 1.0);
+        if (fitting >= 1) {
+            type.setPixelSize(std::clamp(int(fitting) + 2, 1, type.pixelSize() - 1));
+            while (!placeWhole(type, shown, room, topMargin) && type.pixelSize() > 1)
+                type.setPixelSize(type.pixelSize() - 1);
+        } else {
+            // Too wide for the smallest type: no size shows it whole, and a new type would
+            // cost another layout of it all. It keeps the designed type, placed as a digit.
+            placeWhole(type, QStringLiteral("0"), room, topMargin);
+        }
+    }
     if (type != font())
         setFont(type);
     if (textMargins() != QMargins(0, topMargin, 0, 0))
