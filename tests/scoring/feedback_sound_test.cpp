@@ -238,6 +238,32 @@ TEST_F(SoundServerTest, UnreadableFilePlaysTheThemeAlertOrElseBeeps)
     expectBeep(tmp("missing.wav"), 0s, 50ms);
 }
 
+// What a teacher may leave in the sound folder: the folder gone or empty, a file cut short
+// in its header or in its samples, a file that is no sound at all.
+struct BadSoundFile { const char* what; std::string path; bool partlyPlayable; };
+
+std::vector<BadSoundFile> badSoundFiles()
+{
+    const std::string tone = wav(S16, 44100, 1, 0.5);
+    std::filesystem::create_directories(tmp("empty"));
+    return {{"no folder", tmp("gone/yes.wav"), false},
+            {"empty folder", tmp("empty/yes.wav"), false},
+            {"cut in the header", writeFile("header.wav", tone.substr(0, 30)), false},
+            {"cut after half its samples", writeFile("half.wav", tone.substr(0, 44 + (tone.size() - 44) / 2)), true},
+            {"a picture", writeFile("picture.wav", "\x89PNG\r\n\x1a\n" + std::string(64, '\0')), false}};
+}
+
+TEST_F(SoundServerTest, ABadSoundFolderGivesTheAlertOrWhatTheFileHolds)
+{
+    useOwnTheme();
+    for (const auto& [what, path, partly] : badSoundFiles()) {
+        if (partly)
+            expectHeard(what, [&] { return playSoundFile(path); }, {0.25, 0.5});
+        else
+            expectHeard(what, [&] { return playSoundFile(path); }, {0.25, 0.5}, SoundOutcome::PlayedAlert);
+    }
+}
+
 // Last of the suite: a stopped server may upset the sink's timing for the tests after it.
 TEST_F(SoundServerTest, StoppedServerCostsNoMoreThanTheDeadlines)
 {
@@ -260,6 +286,8 @@ TEST(SoundWithoutServer, GivesUpAtOnceAndBeeps)
     useOwnTheme();
     expectBeep(writeFile("tone.wav", wav(S16, 44100, 1, 0.5)), 0s, 50ms);
     expectBeep(tmp("missing.wav"), 0s, 50ms);
+    for (const auto& bad : badSoundFiles())
+        expectBeep(bad.path, 0s, 50ms);
 }
 
 TEST(SoundWithoutServer, DecoderRefusesWhatCannotBeAFeedbackSound)
