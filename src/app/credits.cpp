@@ -12,8 +12,9 @@ void buildCreditPanel(QWidget* screen)
 
     new Caption(screen, QStringLiteral("Label1"), twips(660, 240, 4965, 645), large,
                 QStringLiteral("إعداد فريق قسمة"));
-    new FilledShape(screen, QStringLiteral("Shape1"), twips(548, 1080, 5175, 3135),
-                    QColor(0xe0e0e0), Qt::white);
+    auto* panel = new FilledShape(screen, QStringLiteral("Shape1"), twips(548, 1080, 5175, 3135),
+                                  QColor(0xe0e0e0), Qt::white);
+    panel->setAccessibleName(QStringLiteral("لوحة فريق الإعداد"));
     new Caption(screen, QStringLiteral("Label5"), twips(240, 4200, 5655, 645), large,
                 QStringLiteral("جميع الحقوق محفوظة 2026"));
     new Caption(screen, QStringLiteral("Label7"), twips(983, 5040, 4305, 270), small,

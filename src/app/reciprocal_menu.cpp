@@ -41,8 +41,10 @@ ReciprocalMenu::ReciprocalMenu(Navigator& navigator)
     frame3->hide();
     // The frames take no pointer events: the part an option does not cover
     // counts as background.
-    for (FilledShape* frame : {frame1, frame2, frame3})
+    for (FilledShape* frame : {frame1, frame2, frame3}) {
         frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+        frame->setAccessibleName(QStringLiteral("إطار الخيار"));
+    }
 
     const CaptionLook large{27.75, true, Qt::black, CaptionLook::Align::Centre};
     const CaptionLook small{18, true, Qt::black, CaptionLook::Align::Centre};

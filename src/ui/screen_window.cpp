@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/screen_window.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusFrame>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -13,12 +15,13 @@ namespace {
 
 // The frame drawn around the focused control: a wide amber band with a thin
 // dark edge inside it, so it shows on the blue pictures, on black and on
-// white alike. It lets the pointer through.
-class FocusFrame final : public QWidget {
+// white alike. It lets the pointer through. Being a focus frame, it is left
+// out of what screen readers see, as Qt leaves out its own.
+class FocusFrame final : public QFocusFrame {
 public:
     static constexpr int band = 4;
 
-    explicit FocusFrame(QWidget* screen) : QWidget(screen)
+    explicit FocusFrame(QWidget* screen) : QFocusFrame(screen)
     {
         setObjectName(QStringLiteral("focusFrame"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -39,6 +42,19 @@ protected:
         painter.drawRect(outer.adjusted(band - 1, band - 1, -band, -band));
     }
 };
+
+// Pictures, shapes and lines are plain widgets to Qt, which a screen reader would take for
+// empty panes: they are pictures, and a line is a bar. Their names are given where they
+// are made.
+QAccessibleInterface* drawnPart(const QString& className, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && (className == QLatin1String("Picture") || className == QLatin1String("FilledShape")))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (widget && className == QLatin1String("LineShape"))
+        return new QAccessibleWidget(widget, QAccessible::Separator);
+    return nullptr;
+}
 
 }  // namespace
 
@@ -64,6 +80,8 @@ ScreenWindow::ScreenWindow(ScreenId id, int widthTwips, int heightTwips, const Q
                            const QColor& background)
     : QWidget(nullptr), m_id(id)
 {
+    static const bool describesDrawnParts = (QAccessible::installFactory(drawnPart), true);
+    Q_UNUSED(describesDrawnParts);
     setObjectName(screenName(id));
     setWindowTitle(title);
     setLayoutDirection(Qt::RightToLeft);

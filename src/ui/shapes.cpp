@@ -35,6 +35,8 @@ LineShape::LineShape(QWidget* parent, const QString& name, int x1Twips, int x2Tw
     : QWidget(parent), m_colour(colour)
 {
     setObjectName(name);
+    // Most lines of the screens are fraction bars; the others are named where they are made.
+    setAccessibleName(QStringLiteral("خط الكسر"));
     // Mouse clicks fall through a line to what lies under it.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const int left = twip::toPixels(std::min(x1Twips, x2Twips));

@@ -170,6 +170,8 @@ void Form3::build()
                                  Qt::white, Qt::black);
     m_wrongMark = new Caption(this, QStringLiteral("Label8"), twips(3240, 4800, 1875, 1695),
                               markLook, QStringLiteral("خطأ"));
+    m_rightBox->setAccessibleName(QStringLiteral("مربع صح"));
+    m_wrongBox->setAccessibleName(QStringLiteral("مربع خطأ"));
     // The boxes take no pointer events: their rims count as background, so
     // moving from one mark to the other always clears both.
     for (FilledShape* box : {m_rightBox, m_wrongBox})

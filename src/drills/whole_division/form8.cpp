@@ -94,13 +94,16 @@ void Form8::build()
                              QStringLiteral("??"));
     m_divisor = new Caption(this, QStringLiteral("lamaksoomalih"), twips(5505, 3480, 300, 645),
                             figure, QStringLiteral("?"));
-    new LineShape(this, QStringLiteral("Line1"), 7560, 5880, 3480, Qt::white, lineWidth);
-    verticalLine(this, QStringLiteral("Line3"), 5880, 3480, 4080);
-    new LineShape(this, QStringLiteral("Line2"), 5880, 4800, 4080, Qt::white, lineWidth);
+    // The bracket of the long division: its two bars and the stroke between them.
+    const QString bracket = QStringLiteral("خط القسمة");
+    (new LineShape(this, QStringLiteral("Line1"), 7560, 5880, 3480, Qt::white, lineWidth))->setAccessibleName(bracket);
+    verticalLine(this, QStringLiteral("Line3"), 5880, 3480, 4080)->setAccessibleName(bracket);
+    (new LineShape(this, QStringLiteral("Line2"), 5880, 4800, 4080, Qt::white, lineWidth))->setAccessibleName(bracket);
     m_minus = new Caption(this, QStringLiteral("naqs"), twips(7200, 4200, 315, 645), figure,
                           QStringLiteral("-"));
     m_subtractionBar =
         new LineShape(this, QStringLiteral("Line4"), 7200, 5760, 4800, Qt::white, lineWidth);
+    m_subtractionBar->setAccessibleName(QStringLiteral("خط الطرح"));
 
     const QFont buttonType = typeface::controlDefault();
     for (int i = 0; i < 3; ++i) {
