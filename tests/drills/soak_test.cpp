@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each drill's logic through 100 000 problems from a fixed seed, answered by a pupil who types
 // right, wrong, empty and garbage answers at random. After every operation the drill is held
 // against a model of what it must show, kept here from the drill's rules and not from its code:

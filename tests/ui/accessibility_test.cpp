@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds on every screen: each shown control, pictures and marks
 // included, has a role and a name it can speak.
 #include <QAccessible>

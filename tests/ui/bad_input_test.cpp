@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a careless or unlucky pupil does to the screens: a megabyte pasted into every box,
 // keys that are no digit typed into the number boxes, timers that fire while their screen is
 // hidden, the program ended while a timer is armed, and double-clicks on everything.

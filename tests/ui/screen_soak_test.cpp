@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each drill screen through 1 000 questions answered through its widgets, right and wrong,
 // painted every twentieth: resident memory stays flat once the screen has warmed up (its
 // pictures rendered, its fonts' glyphs cached).
