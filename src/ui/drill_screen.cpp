@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/drill_screen.h"
 
+#include <QKeyEvent>
 #include <QTimer>
 
 #include "common/random_source.h"
@@ -47,6 +48,14 @@ QTimer* DrillScreen::makeTimer(const QString& name, int milliseconds)
     timer->setSingleShot(true);
     timer->setInterval(milliseconds);
     return timer;
+}
+
+bool DrillScreen::screenKey(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Escape)
+        return false;
+    m_host.endProgram();
+    return true;
 }
 
 void DrillScreen::play(Verdict verdict)

@@ -33,6 +33,9 @@ protected:
 
     // Draws the drill's current state.
     virtual void render() = 0;
+    // Escape ends the program. It reaches the screen only while key preview
+    // is on, which each drill switches as its rules say.
+    bool screenKey(QKeyEvent* event) override;
 
     ScreenHost& host() const { return m_host; }
     RandomSource& random() const { return *m_random; }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/fraction_division/form2.h"
 
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -213,16 +212,6 @@ void Form2::timerTick(Timer which)
     else
         m_drill.clearMarks(int(which));  // Hide1 to Hide4 clear steps 1 to 4
     render();
-}
-
-bool Form2::screenKey(QKeyEvent* event)
-{
-    // The screen sees keys once the first problem has switched key preview on.
-    if (event->key() == Qt::Key_Escape) {
-        host().endProgram();
-        return true;
-    }
-    return false;
 }
 
 FractionDivisionDrill::BoxTexts Form2::boxTexts() const

@@ -35,9 +35,6 @@ public:
     // What a tick of the timer does.
     void timerTick(Timer which);
 
-protected:
-    bool screenKey(QKeyEvent* event) override;
-
 private:
     void build();
     void render() override;

@@ -2,7 +2,6 @@
 #include "drills/reciprocal_menu/form3.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -222,15 +221,6 @@ void Form3::timerTick()
 {
     m_drill.nextQuestion();
     render();
-}
-
-bool Form3::screenKey(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        host().endProgram();
-        return true;
-    }
-    return false;
 }
 
 void Form3::mouseMoveEvent(QMouseEvent* event)

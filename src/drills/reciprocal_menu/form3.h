@@ -37,7 +37,6 @@ public:
     static QColor plainColour();
 
 protected:
-    bool screenKey(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/reciprocal_menu/form4.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -98,15 +97,6 @@ void Form4::timerTick()
     if (m_focusedOption && !focusWidget())
         m_focusedOption->setFocus();
     m_focusedOption = nullptr;
-}
-
-bool Form4::screenKey(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        host().endProgram();
-        return true;
-    }
-    return false;
 }
 
 void Form4::render()

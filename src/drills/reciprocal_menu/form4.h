@@ -29,9 +29,6 @@ public:
     // What a tick of Timer1 does.
     void timerTick();
 
-protected:
-    bool screenKey(QKeyEvent* event) override;
-
 private:
     void build();
     void choose(int option);

@@ -113,11 +113,8 @@ bool Form6::screenKey(QKeyEvent* event)
         m_drill.submit(m_numerator->text().toStdString(), m_denominator->text().toStdString());
         render();
         return true;
-    case Qt::Key_Escape:
-        host().endProgram();
-        return true;
     default:
-        return false;
+        return DrillScreen::screenKey(event);
     }
 }
 

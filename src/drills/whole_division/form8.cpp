@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/whole_division/form8.h"
 
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -182,17 +181,6 @@ void Form8::timerTick(Timer which)
     else
         m_drill.hideFeedback();
     render();
-}
-
-bool Form8::screenKey(QKeyEvent* event)
-{
-    // The screen sees keys once the first problem has switched key preview
-    // on. Enter means nothing here: each step has its own button.
-    if (event->key() == Qt::Key_Escape) {
-        host().endProgram();
-        return true;
-    }
-    return false;
 }
 
 void Form8::submit(Box which)

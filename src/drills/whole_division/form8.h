@@ -37,9 +37,6 @@ public:
     static QString emptyAnswerText();
     static QString emptyAnswerTitle();
 
-protected:
-    bool screenKey(QKeyEvent* event) override;
-
 private:
     void build();
     void render() override;
