@@ -92,7 +92,7 @@ Level measure(const DecodedSound& sound)
 {
     const auto loud = [](float s) { return std::fabs(s) > 0.05f; };
     const auto first = std::ranges::find_if(sound.samples, loud);
-    const auto last = std::ranges::find_if(sound.samples | std::views::reverse, loud).base();
+    const auto last = std::find_if(sound.samples.rbegin(), sound.samples.rend(), loud).base();
     const auto louder = [](double peak, float s) { return std::max(peak, double(std::fabs(s))); };
     return {std::max(0.0, double(last - first) / sound.channels / sound.rate),
             std::accumulate(sound.samples.begin(), sound.samples.end(), 0.0, louder)};

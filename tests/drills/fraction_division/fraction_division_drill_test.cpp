@@ -19,7 +19,7 @@ using Box = Drill::Box;
 using P = Drill::StepPhase;
 using Timer = Drill::Timer;
 using Kind = Drill::Requests::Request::Kind;
-using enum Box;
+using enum Drill::Box;
 constexpr Drill::MarkState T = Drill::MarkState::Tick, X = Drill::MarkState::Cross;
 // The boxes of steps 1 to 4 as (numerator, denominator); step 2 has one.
 const std::pair<Box, Box> stepBoxes[] = {{b1, m1}, {amalya, amalya}, {b2, m2}, {b3, m3}};
@@ -86,8 +86,11 @@ TEST(FractionDraw, RejectsZerosAndFractionsEqualToOneRedrawingAllFourFromAFreshS
              {3, 2, 4, 2, 3, 2, 4, 5}, {0, 0, 0, 0, 5, 2, 5, 4, 5, 2, 4, 2, 5, 2, 4, 3}}) {
         SCOPED_TRACE(testing::PrintToString(drawn));
         Rig r;
-        const auto units = std::views::transform(drawn, [](int k) { return (k + 0.5) / 11; });
-        r.random.setValues({units.begin(), units.end()});  // a wrong rejection makes it throw
+        std::vector<double> units;
+        for (int k : drawn) {
+            units.push_back((k + 0.5) / 11);
+        }
+        r.random.setValues(units);  // a wrong rejection makes it throw
         r.drill.drawProblem();
         EXPECT_EQ((std::vector{r.drill.b1(), r.drill.b2(), r.drill.m1(), r.drill.m2()}),
                   std::vector(drawn.end() - 4, drawn.end()));
@@ -141,7 +144,7 @@ TEST(FractionCheck, CheckTableWithTheClearTimerThatFollows)
         r.text(c.edit.first) = c.edit.second;
         const DrillScore before = r.drill.score();
         r.check(c.step, c.top, c.bottom);
-        const auto [top, bottom] = stepBoxes[c.step - 1];
+        const Box top = stepBoxes[c.step - 1].first, bottom = stepBoxes[c.step - 1].second;
         const auto wrong = std::ssize(c.crossed), right = (top == bottom ? 1 : 2) - wrong;
         const bool passed = wrong == 0;
         // A cross beside each crossed box and a tick beside the others, shown or not.
