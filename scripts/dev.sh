@@ -4,7 +4,9 @@
 # runs every test.
 #
 #   scripts/dev.sh run    install what is missing, build, start the program
-#   scripts/dev.sh test   the same set-up plus the test tools, build, run all tests
+#   scripts/dev.sh test   the same set-up plus the test tools, build, run all tests,
+#                         then build them again under the sanitizers (in
+#                         build-sanitize/) and run them with the bounded fuzzing
 #
 # Packages are installed with apt-get (through sudo when not root). The build
 # lands in build/; with CI set, compiler warnings are errors.
@@ -45,6 +47,8 @@ if [ "$mode" = test ]; then
   # A PulseAudio daemon that the sound tests start on their own with a null
   # sink, unless PipeWire is this machine's sound server.
   installed pipewire-pulse || packages+=(pulseaudio)
+  # clang with its sanitizer and libFuzzer runtimes, for the second build.
+  packages+=(clang-14 libclang-rt-14-dev)
 fi
 
 missing=()
@@ -80,4 +84,19 @@ if [ "$mode" = run ]; then
   exec "$build/qisma"
 fi
 cd "$build"
-exec ctest --output-on-failure --timeout 300 -j2
+ctest --output-on-failure --timeout 300 -j2
+echo "== tests passed after ${SECONDS} s"
+
+# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer, built
+# by clang so that the same build makes the fuzz targets; then each fuzz
+# target for a bounded time, two at a time.
+sanitize="$top/build-sanitize"
+cmake -S "$top" -B "$sanitize" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DQISMA_WERROR="$werror" -DBUILD_TESTING=ON -DQISMA_SANITIZE=ON -DQISMA_FUZZ=ON
+cmake --build "$sanitize"
+echo "== sanitizer build done after ${SECONDS} s"
+cd "$sanitize"
+ctest --output-on-failure --timeout 300 -j2 -LE fuzz
+echo "== sanitizer tests passed after ${SECONDS} s"
+ctest --output-on-failure -j2 -L fuzz
+echo "== bounded fuzzing passed after ${SECONDS} s"
