@@ -113,15 +113,9 @@ inline std::string typed(unsigned value, std::uint8_t form)
 // The six grade words and the empty one of a drill not graded yet.
 inline bool isGradeWord(const std::string& word)
 {
-    if (word.empty()) {
-        return true;
-    }
-    for (int percent : {0, 50, 60, 70, 80, 90}) {
-        if (word == gradeWord(percent)) {
-            return true;
-        }
-    }
-    return false;
+    static const std::string table[] = {"", gradeWord(0), gradeWord(50), gradeWord(60),
+                                        gradeWord(70), gradeWord(80), gradeWord(90)};
+    return std::find(std::begin(table), std::end(table), word) != std::end(table);
 }
 
 // The counters only grow, and the grade is a word of the table.
