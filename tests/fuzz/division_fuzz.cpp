@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The long-division drill driven in any order by the fuzz input: any bytes
 // into any of the three boxes and checked by any of the three buttons, new
 // problems, the timers and the hint panel.

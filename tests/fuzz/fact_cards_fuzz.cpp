@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fact cards driven in any order by the fuzz input: draws, turns and any
 // typed character, on a division and a multiplication card.
 

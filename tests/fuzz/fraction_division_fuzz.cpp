@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fraction division drill driven by the fuzz input as its screen would
 // drive it, in any order: texts typed into any box, every button, every timer.
 // The harness keeps the seven boxes as the screen does (emptying a box when

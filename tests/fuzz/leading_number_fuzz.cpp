@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The leading-number rule against strtod. The harness reads the text its own
 // way, by the rule's description alone: it drops the blanks, finds the longest
 // number the rule allows at the start, and hands exactly that to strtod

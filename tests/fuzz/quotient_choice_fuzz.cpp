@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choose-the-quotient drill driven in any order by the fuzz input: clicks
 // on any option (and on numbers that are no option), the pause's end and the
 // screen's load.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The write-the-reciprocal drill driven in any order by the fuzz input: any
 // bytes typed into either box, Enter, the pause's end and the screen's load.
 

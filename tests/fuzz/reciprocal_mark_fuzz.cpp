@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The right-or-wrong reciprocal drill driven in any order by the fuzz input:
 // clicks on either mark, the pause's end and the screen's load.
 
