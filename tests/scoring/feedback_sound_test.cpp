@@ -256,11 +256,12 @@ std::vector<BadSoundFile> badSoundFiles()
 TEST_F(SoundServerTest, ABadSoundFolderGivesTheAlertOrWhatTheFileHolds)
 {
     useOwnTheme();
-    for (const auto& [what, path, partly] : badSoundFiles()) {
-        if (partly)
-            expectHeard(what, [&] { return playSoundFile(path); }, {0.25, 0.5});
+    for (const BadSoundFile& bad : badSoundFiles()) {
+        const auto play = [&] { return playSoundFile(bad.path); };
+        if (bad.partlyPlayable)
+            expectHeard(bad.what, play, {0.25, 0.5});
         else
-            expectHeard(what, [&] { return playSoundFile(path); }, {0.25, 0.5}, SoundOutcome::PlayedAlert);
+            expectHeard(bad.what, play, {0.25, 0.5}, SoundOutcome::PlayedAlert);
     }
 }
 

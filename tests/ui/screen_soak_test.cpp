@@ -38,6 +38,21 @@ void fire(QTimer* timer, Tick tick)
     tick();
 }
 
+// AddressSanitizer holds freed memory back in quarantine, so in that build resident memory
+// grows whatever the code does; its leak checker watches for leaks there instead.
+#if defined(__SANITIZE_ADDRESS__)
+#define QISMA_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QISMA_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifdef QISMA_ADDRESS_SANITIZER
+constexpr bool residentMemoryTells = false;
+#else
+constexpr bool residentMemoryTells = true;
+#endif
+
 // One screen a test, so that the screens run side by side.
 class ScreenSoak : public ::testing::TestWithParam<S> {};
 
@@ -140,7 +155,9 @@ TEST_P(ScreenSoak, AThousandQuestionsKeepMemoryFlat)
         const long end = residentKiB();
         std::printf("[ memory ] %s: %ld KiB resident after %d questions, %ld after %d (%lld ms)\n",
                     screenName(screen).toUtf8().constData(), warm, warmUp, end, questions, clock.elapsed());
-        EXPECT_LE(end - warm, flatKiB);
+        if (residentMemoryTells) {
+            EXPECT_LE(end - warm, flatKiB);
+        }
         if (auto* label6 = p.control<Caption>(screen, "Label6")) {  // every question was counted
             const int perQuestion = screen == S::Form2 ? 7 : 1;
             EXPECT_EQ(label6->caption(), "عدد الأسئلة :  " + number(perQuestion * questions + (screen == S::Form2 ? 2 : screen == S::Form8 ? 0 : 1)));
