@@ -8,16 +8,14 @@
 // flat: the drills keep nothing per problem.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "../resident_memory.h"
 #include "common/random_source.h"
 #include "drills/fact_cards/fact_cards.h"
 #include "drills/fraction_division/fraction_division_drill.h"
@@ -34,28 +32,6 @@ constexpr std::uint64_t kSeed = 20240613;
 // Growth of resident memory allowed between 1 000 and 100 000 problems: allocator noise of a
 // few pages. Keeping as little as 8 bytes a problem would pass it.
 constexpr long kFlatKiB = 512;
-// AddressSanitizer holds freed memory back in quarantine, so in that build resident memory
-// grows whatever the code does; its leak checker watches for leaks there instead.
-#if defined(__SANITIZE_ADDRESS__)
-#define QISMA_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define QISMA_ADDRESS_SANITIZER 1
-#endif
-#endif
-#ifdef QISMA_ADDRESS_SANITIZER
-constexpr bool residentMemoryTells = false;
-#else
-constexpr bool residentMemoryTells = true;
-#endif
-
-long residentKiB()
-{
-    long size = 0, pages = 0;
-    std::ifstream("/proc/self/statm") >> size >> pages;
-    return pages * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
 // Samples resident memory at 1 000, 10 000 and 100 000 problems, prints the figures and
 // expects them flat.
 struct MemoryWatch {

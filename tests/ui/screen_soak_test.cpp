@@ -5,9 +5,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTimer>
-#include <fstream>
 #include <random>
-#include <unistd.h>
 
 #include "drills/fact_cards/fact_card_screen.h"
 #include "drills/fraction_division/form2.h"
@@ -15,19 +13,13 @@
 #include "drills/reciprocal_menu/form4.h"
 #include "drills/reciprocal_menu/form6.h"
 #include "drills/whole_division/form8.h"
+#include "../resident_memory.h"
 #include "ui/caption.h"
 #include "ui_test_support.h"
 
 namespace {
 
 using S = ScreenId;
-
-long residentKiB()
-{
-    long size = 0, pages = 0;
-    std::ifstream("/proc/self/statm") >> size >> pages;
-    return pages * (sysconf(_SC_PAGESIZE) / 1024);
-}
 
 // Stops a timer the screen armed and runs its tick, as if its time had come.
 template <typename Tick>
@@ -37,21 +29,6 @@ void fire(QTimer* timer, Tick tick)
     timer->stop();
     tick();
 }
-
-// AddressSanitizer holds freed memory back in quarantine, so in that build resident memory
-// grows whatever the code does; its leak checker watches for leaks there instead.
-#if defined(__SANITIZE_ADDRESS__)
-#define QISMA_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define QISMA_ADDRESS_SANITIZER 1
-#endif
-#endif
-#ifdef QISMA_ADDRESS_SANITIZER
-constexpr bool residentMemoryTells = false;
-#else
-constexpr bool residentMemoryTells = true;
-#endif
 
 // One screen a test, so that the screens run side by side.
 class ScreenSoak : public ::testing::TestWithParam<S> {};
