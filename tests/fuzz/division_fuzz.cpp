@@ -40,7 +40,9 @@ void checkProblem(const Drill& d)
     check(!d.hintText().empty(), "a problem without a hint");
 }
 
-void run(fuzz::Script& script)
+}  // namespace
+
+void fuzz::run(Script& script)
 {
     fuzz::Random random(script.word());
     fuzz::CountingFeedback feedback;
@@ -98,15 +100,4 @@ void run(fuzz::Script& script)
         }
         drill.takeRequests();
     }
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    fuzz::timed(size, [&] {
-        fuzz::Script script(data, size);
-        run(script);
-    });
-    return 0;
 }

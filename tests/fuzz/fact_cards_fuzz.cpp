@@ -9,7 +9,9 @@ namespace {
 
 using fuzz::check;
 
-void run(fuzz::Script& script)
+}  // namespace
+
+void fuzz::run(Script& script)
 {
     fuzz::Random random(script.word());
     FactCards cards(script.byte() & 1 ? FactKind::Division : FactKind::Multiplication, random);
@@ -31,15 +33,4 @@ void run(fuzz::Script& script)
         check(cards.cardText() == (cards.showingAnswer() ? cards.answerText() : cards.questionText()),
               "the card shows neither side");
     }
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    fuzz::timed(size, [&] {
-        fuzz::Script script(data, size);
-        run(script);
-    });
-    return 0;
 }

@@ -58,7 +58,9 @@ void checkState(const Drill& d)
     }
 }
 
-void run(fuzz::Script& script)
+}  // namespace
+
+void fuzz::run(Script& script)
 {
     fuzz::Random random(script.word());
     fuzz::CountingFeedback feedback;
@@ -125,15 +127,4 @@ void run(fuzz::Script& script)
         watch.check(drill.score());
         checkState(drill);
     }
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    fuzz::timed(size, [&] {
-        fuzz::Script script(data, size);
-        run(script);
-    });
-    return 0;
 }

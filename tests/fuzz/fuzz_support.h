@@ -184,4 +184,8 @@ void timed(std::size_t size, Run run, double limitMilliseconds = 10.0)
     }
 }
 
+// A drill target's whole run over one script; drill_entry.cpp hands each
+// input to it, timed.
+void run(Script& script);
+
 }  // namespace fuzz

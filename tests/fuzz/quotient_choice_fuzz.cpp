@@ -28,7 +28,9 @@ void checkDivision(const QuotientChoiceDrill& d)
           "the question does not show the division");
 }
 
-void run(fuzz::Script& script)
+}  // namespace
+
+void fuzz::run(Script& script)
 {
     fuzz::Random random(script.word());
     fuzz::CountingFeedback feedback;
@@ -67,15 +69,4 @@ void run(fuzz::Script& script)
               "more verdicts than divisions shown");
         checkDivision(drill);
     }
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    fuzz::timed(size, [&] {
-        fuzz::Script script(data, size);
-        run(script);
-    });
-    return 0;
 }

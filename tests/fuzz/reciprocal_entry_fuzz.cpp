@@ -10,7 +10,9 @@ namespace {
 using Drill = ReciprocalEntryDrill;
 using fuzz::check;
 
-void run(fuzz::Script& script)
+}  // namespace
+
+void fuzz::run(Script& script)
 {
     fuzz::Random random(script.word());
     fuzz::CountingFeedback feedback;
@@ -62,15 +64,4 @@ void run(fuzz::Script& script)
         check(drill.b1() >= 1 && drill.b1() <= 20 && drill.m1() >= 1 && drill.m1() <= 20,
               "a fraction outside 1 to 20");
     }
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    fuzz::timed(size, [&] {
-        fuzz::Script script(data, size);
-        run(script);
-    });
-    return 0;
 }

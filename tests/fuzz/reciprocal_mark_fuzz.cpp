@@ -20,7 +20,9 @@ void checkPair(const ReciprocalMarkDrill& d)
     check(d.answerKey() == 'f' || reciprocal, "a pair keyed right that is no reciprocal");
 }
 
-void run(fuzz::Script& script)
+}  // namespace
+
+void fuzz::run(Script& script)
 {
     fuzz::Random random(script.word());
     fuzz::CountingFeedback feedback;
@@ -61,15 +63,4 @@ void run(fuzz::Script& script)
               "more verdicts than pairs shown");
         checkPair(drill);
     }
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    fuzz::timed(size, [&] {
-        fuzz::Script script(data, size);
-        run(script);
-    });
-    return 0;
 }
