@@ -5,21 +5,26 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
 #include "common/random_source.h"
 #include "scoring/feedback_sound.h"
+#include "ui/type_face.h"
 
 Navigator::Navigator()
     : m_playSound([](Verdict verdict) { playFeedback(verdict); }),
       m_makeRandom([] { return std::make_unique<ClockRandomSource>(); }),
       m_launch([](const QString& program) { return QProcess::startDetached(program, {}); }),
-      m_reportFailure([](QWidget* over, const QString& message) {
-          QMessageBox box(QMessageBox::Warning, QString(), message, QMessageBox::Ok, over);
-          box.setLayoutDirection(Qt::RightToLeft);
-          box.exec();
+      m_showNotice([](QWidget* over, const QString& title, const QString& text) {
+          QMessageBox notice(QMessageBox::Warning, title, text, QMessageBox::Ok, over);
+          notice.setObjectName(QStringLiteral("notice"));
+          notice.setLayoutDirection(Qt::RightToLeft);
+          notice.setFont(typeface::controlDefault());
+          notice.button(QMessageBox::Ok)->setText(QStringLiteral("موافق"));
+          notice.exec();
       })
 {
 }
@@ -133,11 +138,16 @@ void Navigator::launchSibling(const QString& launchFolder, const QString& relati
     const QString program = launchFolder + relativePath;
     if (!m_launch(program)) {
         QWidget* over = QApplication::activeWindow();
-        m_reportFailure(over, launchFailureMessage(QDir::toNativeSeparators(program)));
+        m_showNotice(over, QString(), launchFailureMessage(QDir::toNativeSeparators(program)));
     }
 }
 
 void Navigator::playSound(Verdict verdict) { m_playSound(verdict); }
+
+void Navigator::showNotice(QWidget* over, const QString& title, const QString& text)
+{
+    m_showNotice(over, title, text);
+}
 
 std::unique_ptr<RandomSource> Navigator::makeRandomSource() { return m_makeRandom(); }
 
@@ -156,10 +166,7 @@ void Navigator::setLauncher(std::function<bool(const QString&)> launcher)
     m_launch = std::move(launcher);
 }
 
-void Navigator::setFailureReporter(std::function<void(QWidget*, const QString&)> reporter)
-{
-    m_reportFailure = std::move(reporter);
-}
+void Navigator::setNoticeShower(NoticeShower shower) { m_showNotice = std::move(shower); }
 
 QString withTrailingSeparator(const QString& folder)
 {

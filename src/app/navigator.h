@@ -22,7 +22,7 @@ class RandomSource;
 //
 // It also hands the screens the services they share: the feedback sound,
 // the random source for each drill, the way a sibling program is started and
-// the way a failure is told to the pupil. Tests replace these.
+// the message boxes that tell the pupil something. Tests replace these.
 class Navigator final : public ScreenHost {
 public:
     using Factory = std::function<std::unique_ptr<ScreenWindow>(Navigator&)>;
@@ -53,17 +53,20 @@ public:
     bool programEnded() const { return m_ended; }
 
     // Starts the program at launchFolder + relativePath as a process of its
-    // own, without waiting. A start that fails is reported to the pupil.
+    // own, without waiting. A start that fails is told to the pupil.
     void launchSibling(const QString& launchFolder, const QString& relativePath);
 
     // Services.
     void playSound(Verdict verdict) override;
+    void showNotice(QWidget* over, const QString& title, const QString& text) override;
     std::unique_ptr<RandomSource> makeRandomSource() override;
 
+    using NoticeShower = std::function<void(QWidget* over, const QString& title, const QString& text)>;
     void setSoundPlayer(std::function<void(Verdict)> player);
     void setRandomSourceMaker(std::function<std::unique_ptr<RandomSource>()> maker);
     void setLauncher(std::function<bool(const QString& program)> launcher);
-    void setFailureReporter(std::function<void(QWidget* over, const QString& message)> reporter);
+    // Every message box of the program goes through here.
+    void setNoticeShower(NoticeShower shower);
 
 private:
     // Shows the screen, placed over `replaced` when it is not visible yet.
@@ -78,7 +81,7 @@ private:
     std::function<void(Verdict)> m_playSound;
     std::function<std::unique_ptr<RandomSource>()> m_makeRandom;
     std::function<bool(const QString&)> m_launch;
-    std::function<void(QWidget*, const QString&)> m_reportFailure;
+    NoticeShower m_showNotice;
 };
 
 // The start folder of the sibling programs: the program folder with exactly

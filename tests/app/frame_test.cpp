@@ -193,15 +193,15 @@ TEST_F(FrameTest, SiblingProgramsStartFromTheProgramFolder)
     control<QPushButton>(S::Form7, "Command7")->click();
     EXPECT_EQ(fakes.launched, std::vector<QString>({menu->launchFolder() + "brogram/velmora.exe",
                                                    menu->launchFolder() + "brogram/quindel.exe"}));
-    EXPECT_TRUE(fakes.failures.empty());
+    EXPECT_TRUE(fakes.notices.empty());
 
     // A start that fails is told to the pupil and leaves the menu as it was;
     // the real launcher finds a missing program.
     Navigator real;
-    real.setFailureReporter([this](QWidget*, const QString& message) { fakes.failures.push_back(message); });
+    real.setNoticeShower([this](QWidget*, const QString&, const QString& text) { fakes.notices.push_back(text); });
     real.launchSibling(QStringLiteral("/nonexistent/"), QStringLiteral("brogram/velmora.exe"));
-    ASSERT_EQ(fakes.failures.size(), 1u);
-    EXPECT_TRUE(fakes.failures[0].contains("/nonexistent/brogram/velmora.exe"));
+    ASSERT_EQ(fakes.notices.size(), 1u);
+    EXPECT_TRUE(fakes.notices[0].contains("/nonexistent/brogram/velmora.exe"));
     EXPECT_TRUE(shown(S::Form7));
 }
 

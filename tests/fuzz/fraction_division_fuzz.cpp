@@ -120,8 +120,8 @@ void fuzz::run(Script& script)
         }
         }
         for (const auto& request : drill.takeRequests()) {
-            if (request.kind == Drill::Requests::Request::Kind::EmptyBox) {
-                boxes[std::size_t(request.box)].clear();
+            if (request.kind == ScreenRequest::Kind::EmptyBox) {
+                boxes[std::size_t(request.target)].clear();
             }
         }
         watch.check(drill.score());

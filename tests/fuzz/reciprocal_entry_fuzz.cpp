@@ -54,8 +54,8 @@ void fuzz::run(Script& script)
         check(feedback.plays - playsBefore == (counted ? 1 : 0), "not one sound per verdict");
         check(!counted || !drill.enterOpen(), "Enter still open after a verdict");
         for (const auto& request : drill.takeRequests()) {
-            if (request.kind == Drill::Requests::Request::Kind::EmptyBox) {
-                (request.box == Drill::Box::txtb1 ? numerator : denominator).clear();
+            if (request.kind == ScreenRequest::Kind::EmptyBox) {
+                (request.target == int(Drill::Box::txtb1) ? numerator : denominator).clear();
             }
         }
         const DrillScore& score = drill.score();

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "scoring/drill_score.h"
-#include "scoring/score_panel.h"
+#include "ui/score_panel.h"
 #include "ui/caption.h"
 #include "ui/geometry.h"
 #include "ui/picture.h"

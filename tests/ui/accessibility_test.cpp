@@ -20,14 +20,13 @@ TEST(Accessibility, EveryShownControlHasARoleAndAName)
         {S::Form1, {}}, {S::Form7, {}}, {S::Form5, {}}, {S::Form12, {}}, {S::Form3, {}}, {S::Form4, {}},
         {S::Form6, {}}, {S::Form9, {}}, {S::Form10, {}},
         {S::Form2, [](Program& p) {
-             auto* form = static_cast<Form2*>(p.navigator.screen(S::Form2));
-             form->timerTick(Form2::Timer::Timer1);
+             p.tick(S::Form2, "Timer1");
              for (const char* control : {"Comhelp", "step1", "step1"})
                  p.click(S::Form2, control);
          }},
         {S::Form8, [](Program& p) {
              p.click(S::Form8, "Comq");
-             static_cast<Form8*>(p.navigator.screen(S::Form8))->timerTick(Form8::Timer::Timer1);
+             p.tick(S::Form8, "Timer1");
              for (const auto& [box, typed, button] : {std::tuple{"Txtnatj1", "9", "enter1"}, {"Txtnatj2", "45", "enter2"}}) {
                  p.control<QLineEdit>(S::Form8, box)->setText(typed);
                  p.click(S::Form8, button);

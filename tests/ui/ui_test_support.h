@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include "app/navigator.h"
 #include "app/screens.h"
 #include "common/random_source.h"
+#include "ui/drill_screen.h"
 
 // Lets GoogleTest print Qt texts readably when a comparison fails.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -27,7 +29,7 @@ struct FakeServices {
     std::vector<Verdict> sounds;
     std::function<void(Verdict)> onSound;  // runs inside the "sound"
     std::vector<QString> launched;
-    std::vector<QString> failures;
+    std::vector<QString> notices;  // title, then text
     // Each screen's source draws 3/4 ÷ 2/5 (draws come as b1, b2, m1, m2), three times over.
     std::vector<double> draws = [] {
         std::vector<double> units;
@@ -53,8 +55,10 @@ struct Program {
             fakes.launched.push_back(program);
             return true;
         });
-        navigator.setFailureReporter(
-            [this](QWidget*, const QString& message) { fakes.failures.push_back(message); });
+        navigator.setNoticeShower([this](QWidget*, const QString& title, const QString& text) {
+            fakes.notices.push_back(title);
+            fakes.notices.push_back(text);
+        });
         registerScreens(navigator);
     }
 
@@ -78,6 +82,14 @@ struct Program {
         ASSERT_NE(target, nullptr) << name;
         ASSERT_TRUE(target->isVisible()) << name;
         QTest::mouseClick(target, Qt::LeftButton);
+    }
+
+    QTimer* timer(ScreenId screen, const char* name) { return control<QTimer>(screen, name); }
+    // A running timer's tick, without waiting for it.
+    void tick(ScreenId screen, const char* name)
+    {
+        ASSERT_TRUE(timer(screen, name) && timer(screen, name)->isActive()) << name;
+        static_cast<DrillScreen*>(navigator.screen(screen))->fireTimer(QString::fromLatin1(name));
     }
 
     // A key as the keyboard sends it: to the focused control, or to the

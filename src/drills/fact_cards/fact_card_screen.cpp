@@ -3,11 +3,9 @@
 
 #include <QKeyEvent>
 
-#include "common/random_source.h"
 #include "ui/caption.h"
 #include "ui/geometry.h"
 #include "ui/picture.h"
-#include "ui/screen_host.h"
 
 namespace {
 
@@ -17,16 +15,16 @@ const QColor answerColour(0xffff00);
 }  // namespace
 
 FactCardScreen::FactCardScreen(ScreenHost& host, FactKind kind)
-    : ScreenWindow(kind == FactKind::Division ? ScreenId::Form9 : ScreenId::Form10, 11880, 8595,
-                   QString(), menuBackground),
-      m_host(host),
-      m_random(host.makeRandomSource()),
-      m_cards(kind, *m_random)
+    // The picture stands a little above the window and leaves a pixel of the
+    // window's own colour at the bottom.
+    : DrillScreen(kind == FactKind::Division ? ScreenId::Form9 : ScreenId::Form10, host,
+                  {.background = twips(0, -120, 12105, 8700),
+                   .windowColour = menuBackground,
+                   .scorePanel = false,
+                   .widthTwips = 11880,
+                   .heightTwips = 8595}),
+      m_cards(kind, random())
 {
-    // The picture stands a little above the window and leaves a pixel of
-    // the window's own colour at the bottom.
-    new Picture(this, QStringLiteral("Image1"), twips(0, -120, 12105, 8700), pictures::background,
-                QStringLiteral("صورة الخلفية"));
     // At 150 pt the widest cards ("100 ÷ 10=") are wider than the window:
     // the caption then shrinks their type just enough to show them whole.
     m_card = new Caption(this, QStringLiteral("Label1"), twips(1568, 2160, 8745, 3525),
@@ -35,8 +33,7 @@ FactCardScreen::FactCardScreen(ScreenHost& host, FactKind kind)
                 CaptionLook{12, true, answerColour, CaptionLook::Align::Centre,
                             QStringLiteral("Arial")},
                 QStringLiteral("اضغط ادخال او Enter لتغيير السؤال و اضغط المسافة لتعرف الاجابة "));
-    connect(makeHomeLabel(this, QStringLiteral("Label7"), 1920, 7560), &Caption::clicked, this,
-            [this] { m_host.goTo(id(), ScreenId::Form7); });
+    addHomeLabel(QStringLiteral("Label7"), 1920, 7560, ScreenId::Form7);
 }
 
 FactCardScreen::~FactCardScreen() = default;
@@ -44,8 +41,7 @@ FactCardScreen::~FactCardScreen() = default;
 void FactCardScreen::load()
 {
     setKeyPreview(true);
-    m_cards.drawFact();
-    render();
+    act([this] { m_cards.drawFact(); });
 }
 
 bool FactCardScreen::screenKey(QKeyEvent* event)
@@ -55,9 +51,10 @@ bool FactCardScreen::screenKey(QKeyEvent* event)
     const QList<uint> typed = event->text().toUcs4();
     if (typed.isEmpty())
         return false;
-    for (const uint code : typed)
-        m_cards.characterTyped(char32_t(code));
-    render();
+    act([this, &typed] {
+        for (const uint code : typed)
+            m_cards.characterTyped(char32_t(code));
+    });
     return true;
 }
 

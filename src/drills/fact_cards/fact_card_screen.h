@@ -1,22 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <memory>
-
 #include "drills/fact_cards/fact_cards.h"
-#include "ui/screen_window.h"
+#include "ui/drill_screen.h"
 
 class Caption;
-class RandomSource;
-class ScreenHost;
 
 // The fact-card screen, Form9 for division facts and Form10 for
 // multiplication facts: one card in very large type, driven from the
 // keyboard. Every key that types a character turns the card over to its
 // answer, and Enter then puts a new question on it. Keys that type nothing
 // (arrows, function keys, Shift) are left alone, and Escape does not end the
-// program here. "الواجهة" goes back to the exercise menu.
-class FactCardScreen final : public ScreenWindow {
+// program here. "الواجهة" goes back to the exercise menu. It keeps no score.
+class FactCardScreen final : public DrillScreen {
     Q_OBJECT
 
 public:
@@ -32,10 +28,8 @@ protected:
     bool screenKey(QKeyEvent* event) override;
 
 private:
-    void render();
+    void render() override;
 
-    ScreenHost& m_host;
-    std::unique_ptr<RandomSource> m_random;
     FactCards m_cards;
     Caption* m_card = nullptr;
 };

@@ -3,11 +3,9 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include "ui/answer_box.h"
 #include "ui/caption.h"
-#include "ui/carry_out.h"
 #include "ui/geometry.h"
 #include "ui/help_panel.h"
 #include "ui/picture.h"
@@ -20,9 +18,7 @@ namespace {
 
 using Box = FractionDivisionDrill::Box;
 using MarkState = FractionDivisionDrill::MarkState;
-using Timer = FractionDivisionDrill::Timer;
 constexpr int boxCount = FractionDivisionDrill::boxCount;
-constexpr int timerCount = FractionDivisionDrill::timerCount;
 
 // Where each answer box and its mark stand, and what a screen reader calls them.
 struct BoxDesign {
@@ -63,8 +59,6 @@ const StepButtonDesign stepButtonDesigns[4] = {
     {"step4", twips(7080, 4680, 1335, 615)},
 };
 
-const char* const timerNames[timerCount] = {"Timer1", "hide1", "hide2", "hide3", "hide4"};
-
 MarkPicture::Shows markShows(MarkState state)
 {
     switch (state) {
@@ -78,16 +72,10 @@ MarkPicture::Shows markShows(MarkState state)
 }  // namespace
 
 Form2::Form2(ScreenHost& host)
-    : DrillScreen(ScreenId::Form2, host, twips(-120, 1200, 12345, 8220)),
+    : DrillScreen(ScreenId::Form2, host, {.background = twips(-120, 1200, 12345, 8220)}),
       m_drill(random(), feedback())
 {
-    build();
-}
-
-Form2::~Form2() = default;
-
-void Form2::build()
-{
+    follow(m_drill);
     new Caption(this, QStringLiteral("Label1"), twips(7920, 1440, 2745, 855),
                 CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Right},
                 QStringLiteral("أوجد ناتج :"));
@@ -123,10 +111,7 @@ void Form2::build()
         QPushButton* button = makeButton(this, QString::fromLatin1(design.name), design.box,
                                          fromUtf8(m_drill.stepCaption(step)), buttonType);
         fitted(button, FractionDivisionDrill::stepCaptions(step));
-        connect(button, &QPushButton::clicked, this, [this, step] {
-            m_drill.pressStep(step, boxTexts());
-            render();
-        });
+        onClick(button, [this, step] { m_drill.pressStep(step, boxTexts()); });
         m_stepButtons[std::size_t(step - 1)] = button;
     }
 
@@ -152,23 +137,13 @@ void Form2::build()
 
     m_newQuestion = makeButton(this, QStringLiteral("cnew"), twips(10080, 5400, 1215, 615),
                                QStringLiteral("سؤال جديد"), buttonType);
-    connect(m_newQuestion, &QPushButton::clicked, this, [this] {
-        m_drill.newQuestion();
-        render();
-    });
+    onClick(m_newQuestion, [this] { m_drill.newQuestion(); });
     fitted(m_newQuestion, {"سؤال جديد"});
     m_helpButton = makeButton(this, QStringLiteral("Comhelp"), twips(9720, 6360, 1335, 735),
                               fromUtf8(m_drill.helpButtonCaption()), buttonType);
     fitted(m_helpButton, FractionDivisionDrill::helpButtonCaptions());
-    connect(m_helpButton, &QPushButton::clicked, this, [this] {
-        m_drill.toggleHelp();
-        render();
-    });
-    m_help = new HelpPanel(this, QStringLiteral("help"), twips(3240, 8040, 6375, 975),
-                           QStringLiteral("المساعدة"), QStringLiteral("Txthelp"),
-                           twips(120, 360, 6015, 495));
-    m_help->textBox()->setReadOnly(true);
-    m_help->textBox()->setFocusPolicy(Qt::NoFocus);
+    onClick(m_helpButton, [this] { m_drill.toggleHelp(); });
+    m_help = addHelpPanel({twips(3240, 8040, 6375, 975), twips(120, 360, 6015, 495)});
 
     // The sources of every mark's tick and cross; never shown themselves.
     auto* tick = new Picture(this, QStringLiteral("imgtrue"), twips(11280, 2160, 630, 600),
@@ -180,12 +155,14 @@ void Form2::build()
 
     addHomeLabel(QStringLiteral("Label7"), 1920, 8400, ScreenId::Form5);
 
-    for (int i = 0; i < timerCount; ++i) {
-        QTimer* timer =
-            makeTimer(QString::fromLatin1(timerNames[i]), Timer(i) == Timer::Timer1 ? 1 : 2000);
-        connect(timer, &QTimer::timeout, this, [this, i] { timerTick(Timer(i)); });
-        m_timers[std::size_t(i)] = timer;
+    // Timer1 draws the first problem about a millisecond after load; hide1
+    // to hide4 clear the marks of steps 1 to 4 two seconds after a check.
+    addTimer(QStringLiteral("Timer1"), 1, [this] { m_drill.timer1Fired(); });
+    for (int step = 1; step <= 4; ++step) {
+        addTimer(QStringLiteral("hide%1").arg(step), 2000,
+                 [this, step] { m_drill.clearMarks(step); });
     }
+    setAnswerBoxes({m_boxes.begin(), m_boxes.end()});
 
     // Tab goes through each step's boxes and then its button, so a pupil
     // can work a problem from the keyboard alone.
@@ -195,23 +172,13 @@ void Form2::build()
         m_stepButtons[3], m_newQuestion, m_helpButton};
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-
-    render();
 }
+
+Form2::~Form2() = default;
 
 void Form2::load()
 {
-    m_drill.load();
-    render();
-}
-
-void Form2::timerTick(Timer which)
-{
-    if (which == Timer::Timer1)
-        m_drill.timer1Fired();
-    else
-        m_drill.clearMarks(int(which));  // Hide1 to Hide4 clear steps 1 to 4
-    render();
+    act([this] { m_drill.load(); });
 }
 
 FractionDivisionDrill::BoxTexts Form2::boxTexts() const
@@ -224,7 +191,6 @@ FractionDivisionDrill::BoxTexts Form2::boxTexts() const
 
 void Form2::render()
 {
-    showScore(m_drill.score());
     if (m_drill.problemDrawn()) {
         m_b1->setCaption(QString::number(m_drill.b1()));
         m_m1->setCaption(QString::number(m_drill.m1()));
@@ -252,8 +218,4 @@ void Form2::render()
     setButtonCaption(m_helpButton, fromUtf8(m_drill.helpButtonCaption()));
     m_help->setHelpText(fromUtf8(m_drill.helpText()));
     m_help->setVisible(m_drill.helpShown());
-
-    setKeyPreview(m_drill.keyPreview());
-    carryOut(m_drill.takeRequests(), [this](Box which) { return box(which); },
-             [this](Timer which) { return timer(which); });
 }

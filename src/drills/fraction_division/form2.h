@@ -12,12 +12,10 @@ class Caption;
 class HelpPanel;
 class MarkPicture;
 class QPushButton;
-class QTimer;
 
 // Form2: the fraction division screen. It shows FractionDivisionDrill: the
 // problem, the four step buttons with their boxes and marks, the help panel
-// and the score panel. Each event goes to one operation of the drill, after
-// which the screen draws the drill's state again.
+// and the score panel.
 class Form2 final : public DrillScreen {
     Q_OBJECT
 
@@ -31,12 +29,8 @@ public:
     void load() override;
 
     const FractionDivisionDrill& drill() const { return m_drill; }
-    QTimer* timer(Timer which) const { return m_timers[std::size_t(which)]; }
-    // What a tick of the timer does.
-    void timerTick(Timer which);
 
 private:
-    void build();
     void render() override;
     FractionDivisionDrill::BoxTexts boxTexts() const;
     AnswerBox* box(Box which) const { return m_boxes[std::size_t(which)]; }
@@ -55,5 +49,4 @@ private:
     QPushButton* m_newQuestion = nullptr;
     QPushButton* m_helpButton = nullptr;
     HelpPanel* m_help = nullptr;
-    std::array<QTimer*, FractionDivisionDrill::timerCount> m_timers{};
 };

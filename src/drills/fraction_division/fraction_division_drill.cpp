@@ -3,7 +3,6 @@
 
 #include "common/leading_number.h"
 #include "common/random_source.h"
-#include "scoring/feedback.h"
 
 #include <string_view>
 
@@ -57,7 +56,7 @@ double numberIn(const FractionDivisionDrill::BoxTexts& boxes, Box box)
 }  // namespace
 
 FractionDivisionDrill::FractionDivisionDrill(RandomSource& random, Feedback& feedback)
-    : m_random(random), m_feedback(feedback)
+    : JudgingDrill(GradingRule::PerQuestion, feedback), m_random(random)
 {
 }
 
@@ -303,13 +302,7 @@ void FractionDivisionDrill::checkFractionStep(int step, const BoxTexts& boxes)
         m_helpText = solvedHelp;
     }
     const int right = (topRight ? 1 : 0) + (bottomRight ? 1 : 0);
-    recordVerdicts(right, 2 - right);
-    // The screen shows the counters and plays the sound here; the marks come after.
-    m_feedback.play(passed ? Verdict::Right : Verdict::Wrong);
-    if (passed) {
-        passStep(step);
-    }
-    showMarks(step);
+    judgeStep(step, right, 2 - right);
 }
 
 void FractionDivisionDrill::checkSignStep(const BoxTexts& boxes)
@@ -317,39 +310,25 @@ void FractionDivisionDrill::checkSignStep(const BoxTexts& boxes)
     const std::string& sign = boxes[static_cast<std::size_t>(Box::amalya)];
     const bool right = sign == timesSign || sign == starSign;
     markOf(Box::amalya).state = right ? MarkState::Tick : MarkState::Cross;
-    recordVerdicts(right ? 1 : 0, right ? 0 : 1);
-    m_feedback.play(right ? Verdict::Right : Verdict::Wrong);
-    if (right) {
-        passStep(2);
-    }
-    showMarks(2);
+    judgeStep(2, right ? 1 : 0, right ? 0 : 1);
 }
 
-void FractionDivisionDrill::recordVerdicts(int right, int wrong)
+void FractionDivisionDrill::judgeStep(int step, int right, int wrong)
 {
-    if (right > 0) {
-        m_score.recordCorrect(right);
-    }
-    if (wrong > 0) {
-        m_score.recordWrong(wrong);
-    }
+    // The screen shows the counters and plays the sound; the marks come after.
+    // A solved problem is the only moment the grade is worked out.
+    const bool passed = wrong == 0;
+    giveVerdict({right, wrong, {}, passed && step == 4}, clearTimerOf(step), [&] {
+        if (passed)
+            passStep(step);
+    });
+    for (Box box : boxesOf(step))
+        markOf(box).shown = true;
 }
 
 void FractionDivisionDrill::passStep(int step)
 {
     m_phases[indexOf(step)] = StepPhase::Done;
-    if (step < 4) {
+    if (step < 4)
         openStep(step + 1);
-    } else {
-        // A solved problem is the only moment the grade is worked out.
-        m_score.regrade();
-    }
-}
-
-void FractionDivisionDrill::showMarks(int step)
-{
-    m_requests.arm(clearTimerOf(step));
-    for (Box box : boxesOf(step)) {
-        markOf(box).shown = true;
-    }
 }

@@ -5,17 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "common/screen_requests.h"
-#include "scoring/drill_score.h"
+#include "scoring/judging_drill.h"
 
 class RandomSource;
-class Feedback;
 
 // The fraction division drill: b1/m1 ÷ b2/m2 worked in four guided steps.
 // It holds the problem, the steps, the marks, the help panel, the score and
 // the timers' armed flags; the screen shows them and hands it the typed
-// boxes when a step is checked.
-class FractionDivisionDrill {
+// boxes when a step is checked. Its verdicts are marks beside the boxes, so
+// it shows no message.
+class FractionDivisionDrill : public JudgingDrill {
 public:
     // Where each step of a problem stands.
     enum class StepPhase {
@@ -42,8 +41,6 @@ public:
     // clear the marks of steps 1 to 4 (so step k's is Timer(k)).
     enum class Timer { Timer1, Hide1, Hide2, Hide3, Hide4 };
     static constexpr int timerCount = 5;
-
-    using Requests = ScreenRequests<Box, Timer, timerCount>;
 
     // The texts of the seven boxes in `Box` order, as UTF-8.
     using BoxTexts = std::array<std::string, boxCount>;
@@ -78,8 +75,6 @@ public:
     // Whether a problem has been drawn since load (the labels show "2" until then).
     bool problemDrawn() const { return m_drawn; }
 
-    const DrillScore& score() const { return m_score; }
-
     StepPhase phase(int step) const;
     // The caption of step k's button for its current phase.
     std::string stepCaption(int step) const;
@@ -97,13 +92,6 @@ public:
     bool helpShown() const { return m_helpShown; }
     std::string helpButtonCaption() const;  // `Comhelp`
 
-    bool keyPreview() const { return m_keyPreview; }
-    bool timerArmed(Timer timer) const { return m_requests.armed(timer); }
-
-    // What the screen is to do once: empty boxes, move the focus, start and
-    // stop timers, in the order asked.
-    std::vector<Requests::Request> takeRequests() { return m_requests.take(); }
-
     // The step each box belongs to (1 to 4).
     static int stepOf(Box box);
 
@@ -113,18 +101,16 @@ private:
     static Timer clearTimerOf(int step);
     static bool isStep(int step) { return step >= 1 && step <= 4; }
     Mark& markOf(Box box) { return m_marks[static_cast<std::size_t>(box)]; }
-    void recordVerdicts(int right, int wrong);
+    // Counts the boxes, plays the sound, passes the step when every box is
+    // right, then starts the step's clear countdown and shows its marks.
+    void judgeStep(int step, int right, int wrong);
     void passStep(int step);
-    // The last part of every check: the clear countdown starts and the marks appear.
-    void showMarks(int step);
 
     void openStep(int step);
     void checkFractionStep(int step, const BoxTexts& boxes);
     void checkSignStep(const BoxTexts& boxes);
 
     RandomSource& m_random;
-    Feedback& m_feedback;
-    DrillScore m_score{GradingRule::PerQuestion};
 
     int m_b1 = 2, m_m1 = 2, m_b2 = 2, m_m2 = 2;
     bool m_drawn = false;
@@ -133,6 +119,4 @@ private:
     std::array<Mark, boxCount> m_marks{};
     std::string m_helpText;
     bool m_helpShown = false;
-    bool m_keyPreview = false;
-    Requests m_requests;
 };

@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
-#include <QTimer>
 
 #include "ui/caption.h"
 #include "ui/geometry.h"
@@ -138,16 +137,11 @@ QColor Form3::plainColour()
 }
 
 Form3::Form3(ScreenHost& host)
-    : DrillScreen(ScreenId::Form3, host, twips(0, 720, 12105, 8220), Qt::black, 3240),
+    : DrillScreen(ScreenId::Form3, host,
+                  {.background = twips(0, 720, 12105, 8220), .questionsLeftTwips = 3240}),
       m_drill(random(), feedback())
 {
-    build();
-}
-
-Form3::~Form3() = default;
-
-void Form3::build()
-{
+    follow(m_drill);
     m_sentence = new Sentence(this, twips(1860, 2040, 8835, 1125),
                               QStringLiteral("مقلوب الكسر ــ هو ــ :"), QColor(0xffffc0));
     const CaptionLook number{72, true, QColor(0xffff00), CaptionLook::Align::Centre};
@@ -176,13 +170,13 @@ void Form3::build()
     for (FilledShape* box : {m_rightBox, m_wrongBox})
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    m_message = makeMessageLabel(twips(5190, 6960, 1635, 645), Qt::white);
+    addMessageLabel(twips(5190, 6960, 1635, 645), Qt::white);
     m_answerKey = new Caption(this, QStringLiteral("Label10"), twips(720, 6360, 735, 615),
                               CaptionLook{});
     m_answerKey->hide();
 
-    connect(m_rightMark, &Caption::clicked, this, [this] { markClicked(true); });
-    connect(m_wrongMark, &Caption::clicked, this, [this] { markClicked(false); });
+    onClick(m_rightMark, [this] { m_drill.mark(true); });
+    onClick(m_wrongMark, [this] { m_drill.mark(false); });
     // The marks light their own box. The bare screen and the background
     // picture, which passes its pointer moves on to the screen, clear both.
     setMouseTracking(true);
@@ -200,27 +194,14 @@ void Form3::build()
     }
 
     addHomeLabel(QStringLiteral("Label11"), 1920, 8040, ScreenId::Form5);
-
-    m_timer = makeTimer(QStringLiteral("Timer1"), ReciprocalMarkDrill::pauseMilliseconds);
-    connect(m_timer, &QTimer::timeout, this, &Form3::timerTick);
+    addPauseTimer([this] { m_drill.nextQuestion(); });
 }
+
+Form3::~Form3() = default;
 
 void Form3::load()
 {
-    m_drill.start();
-    render();
-}
-
-void Form3::markClicked(bool saysRight)
-{
-    m_drill.mark(saysRight);
-    render();
-}
-
-void Form3::timerTick()
-{
-    m_drill.nextQuestion();
-    render();
+    act([this] { m_drill.start(); });
 }
 
 void Form3::mouseMoveEvent(QMouseEvent* event)
@@ -237,7 +218,6 @@ void Form3::mouseMoveEvent(QMouseEvent* event)
 
 void Form3::render()
 {
-    showScore(m_drill.score());
     m_b1->setCaption(QString::number(m_drill.b1()));
     m_m1->setCaption(QString::number(m_drill.m1()));
     m_b2->setCaption(QString::number(m_drill.b2()));
@@ -245,19 +225,6 @@ void Form3::render()
     m_sentence->arrange(m_b1, m_m1, m_b2, m_m2);
     m_answerKey->setCaption(QString(QChar::fromLatin1(m_drill.answerKey())));
 
-    m_message->setCaption(fromUtf8(m_drill.feedbackText()));
-    m_message->setVisible(m_drill.feedbackShown());
     m_rightMark->setEnabled(m_drill.marksEnabled());
     m_wrongMark->setEnabled(m_drill.marksEnabled());
-    setKeyPreview(m_drill.keyPreview());
-
-    // The pause runs exactly while the drill has it armed; it is armed only
-    // from a click, and clicks rest until it has fired, so it never needs a
-    // fresh start while it runs.
-    if (m_drill.timerArmed() != m_timer->isActive()) {
-        if (m_drill.timerArmed())
-            m_timer->start();
-        else
-            m_timer->stop();
-    }
 }

@@ -9,14 +9,12 @@
 
 class Caption;
 class FilledShape;
-class QTimer;
 
 // Form3: the right-or-wrong reciprocal screen. It shows ReciprocalMarkDrill:
 // the given fraction and the proposed one inside the sentence "مقلوب الكسر
 // ــ هو ــ :", the marks "صح" and "خطأ" on their boxes, the verdict and the
-// score panel. Each click goes to the drill, after which the screen draws
-// the drill's state again. A mark's box lights while the pointer is over it
-// and goes back to its plain colour when the pointer crosses the background.
+// score panel. A mark's box lights while the pointer is over it and goes back
+// to its plain colour when the pointer crosses the background.
 class Form3 final : public DrillScreen {
     Q_OBJECT
 
@@ -27,9 +25,6 @@ public:
     void load() override;
 
     const ReciprocalMarkDrill& drill() const { return m_drill; }
-    QTimer* timer() const { return m_timer; }
-    // What a tick of Timer1 does.
-    void timerTick();
 
     // A mark's box under the pointer, and its plain colour: the desktop's
     // window background.
@@ -42,9 +37,7 @@ protected:
 private:
     class Sentence;
 
-    void build();
     void render() override;
-    void markClicked(bool saysRight);
 
     ReciprocalMarkDrill m_drill;
 
@@ -57,7 +50,5 @@ private:
     FilledShape* m_wrongBox = nullptr;  // Shape1, behind "خطأ"
     Caption* m_rightMark = nullptr;     // Label7
     Caption* m_wrongMark = nullptr;     // Label8
-    Caption* m_message = nullptr;       // Label3
     Caption* m_answerKey = nullptr;     // Label10
-    QTimer* m_timer = nullptr;
 };

@@ -2,7 +2,6 @@
 #include "drills/reciprocal_menu/form4.h"
 
 #include <QPushButton>
-#include <QTimer>
 
 #include "ui/caption.h"
 #include "ui/geometry.h"
@@ -31,16 +30,10 @@ const OptionDesign optionDesigns[QuotientChoiceDrill::optionCount] = {
 }  // namespace
 
 Form4::Form4(ScreenHost& host)
-    : DrillScreen(ScreenId::Form4, host, twips(0, 720, 12105, 8220)),
+    : DrillScreen(ScreenId::Form4, host, {.background = twips(0, 720, 12105, 8220)}),
       m_drill(random(), feedback())
 {
-    build();
-}
-
-Form4::~Form4() = default;
-
-void Form4::build()
-{
+    follow(m_drill);
     const CaptionLook large{27.75, true, Qt::white, CaptionLook::Align::Centre};
     new Caption(this, QStringLiteral("Label8"), twips(3105, 1440, 5715, 645), large,
                 QStringLiteral("اختر الاجابة الصحيحة مما يلي:"));
@@ -60,63 +53,37 @@ void Form4::build()
             face.setColor(group, QPalette::ButtonText, Qt::black);
         button->setPalette(face);
         button->setAccessibleDescription(QString::fromUtf8(design.spoken));
-        connect(button, &QPushButton::clicked, this, [this, i] { choose(i); });
+        onClick(button, [this, i, button] {
+            if (focusWidget() == button)
+                m_focusedOption = button;
+            m_drill.choose(i);
+        });
         m_options[std::size_t(i)] = button;
     }
 
-    m_message = makeMessageLabel(twips(5190, 6600, 1635, 645), Qt::white);
-
+    addMessageLabel(twips(5190, 6600, 1635, 645), Qt::white);
     addHomeLabel(QStringLiteral("Label7"), 1920, 8040, ScreenId::Form5);
-
-    m_timer = makeTimer(QStringLiteral("Timer1"), QuotientChoiceDrill::pauseMs);
-    connect(m_timer, &QTimer::timeout, this, &Form4::timerTick);
+    addPauseTimer([this] { m_drill.nextQuestion(); });
 }
+
+Form4::~Form4() = default;
 
 void Form4::load()
 {
-    m_drill.start();
-    render();
-}
-
-void Form4::choose(int option)
-{
-    QPushButton* button = m_options[std::size_t(option)];
-    const bool hadFocus = focusWidget() == button;
-    m_drill.choose(option);
-    render();
-    if (hadFocus)
-        m_focusedOption = button;
-}
-
-void Form4::timerTick()
-{
-    m_drill.nextQuestion();
-    render();
-    // Switching the buttons off took the focus from the one chosen; a pupil
-    // working from the keyboard finds it there again.
-    if (m_focusedOption && !focusWidget())
-        m_focusedOption->setFocus();
-    m_focusedOption = nullptr;
+    act([this] { m_drill.start(); });
 }
 
 void Form4::render()
 {
-    showScore(m_drill.score());
     m_question->setCaption(fromUtf8(m_drill.questionText()));
     for (int i = 0; i < QuotientChoiceDrill::optionCount; ++i) {
         QPushButton* button = m_options[std::size_t(i)];
         setButtonCaption(button, fromUtf8(m_drill.optionText(i)));
         button->setEnabled(m_drill.optionsEnabled());
     }
-    if (m_drill.feedbackShown())
-        m_message->setCaption(fromUtf8(m_drill.feedbackText()));
-    m_message->setVisible(m_drill.feedbackShown());
-
-    setKeyPreview(m_drill.keyPreview());
-    // The drill arms Timer1 only when an answer has been judged and disarms
-    // it when it fires, so following its flag starts each pause afresh.
-    if (m_drill.pauseArmed() && !m_timer->isActive())
-        m_timer->start();
-    else if (!m_drill.pauseArmed())
-        m_timer->stop();
+    if (m_drill.optionsEnabled() && m_focusedOption) {
+        if (!focusWidget())
+            m_focusedOption->setFocus();
+        m_focusedOption = nullptr;
+    }
 }

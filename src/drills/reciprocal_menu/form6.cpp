@@ -4,11 +4,9 @@
 #include <QKeyEvent>
 #include <QTextLayout>
 #include <cmath>
-#include <QTimer>
 
 #include "ui/answer_box.h"
 #include "ui/caption.h"
-#include "ui/carry_out.h"
 #include "ui/geometry.h"
 #include "ui/screen_host.h"
 #include "ui/shapes.h"
@@ -55,9 +53,10 @@ void keepBarInGap(LineShape* bar, const Caption* sentence)
 }  // namespace
 
 Form6::Form6(ScreenHost& host)
-    : DrillScreen(ScreenId::Form6, host, twips(0, 720, 12105, 8220)),
+    : DrillScreen(ScreenId::Form6, host, {.background = twips(0, 720, 12105, 8220)}),
       m_drill(random(), feedback())
 {
+    follow(m_drill);
     new Caption(this, QStringLiteral("Label1"), twips(6600, 1560, 4425, 855),
                 CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Centre},
                 QStringLiteral("اكتب ناتج ما يلي :"));
@@ -78,29 +77,21 @@ Form6::Form6(ScreenHost& host)
     new LineShape(this, QStringLiteral("Line1"), 6893, 5093, 5760, Qt::yellow, 5);
     setTabOrder(m_numerator, m_denominator);
     m_numerator->setFocus();
+    setAnswerBoxes({m_numerator, m_denominator});
 
     new Caption(this, QStringLiteral("Label8"), twips(3600, 7800, 5745, 480),
                 CaptionLook{20.25, true, Qt::black, CaptionLook::Align::Centre},
                 QStringLiteral("اكتب الناتج تم اضغط على ادخال أو Enter"));
-    m_message = makeMessageLabel(twips(5280, 7200, 1635, 645), Qt::black);
+    addMessageLabel(twips(5280, 7200, 1635, 645), Qt::black);
     addHomeLabel(QStringLiteral("Label7"), 1920, 8040, ScreenId::Form7);
-
-    m_timer = makeTimer(QStringLiteral("Timer1"), 2500);
-    connect(m_timer, &QTimer::timeout, this, &Form6::pauseEnded);
+    addPauseTimer([this] { m_drill.nextQuestion(); });
 }
 
 Form6::~Form6() = default;
 
 void Form6::load()
 {
-    m_drill.start();
-    render();
-}
-
-void Form6::pauseEnded()
-{
-    m_drill.nextQuestion();
-    render();
+    act([this] { m_drill.start(); });
 }
 
 bool Form6::screenKey(QKeyEvent* event)
@@ -110,8 +101,9 @@ bool Form6::screenKey(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        m_drill.submit(m_numerator->text().toStdString(), m_denominator->text().toStdString());
-        render();
+        act([this] {
+            m_drill.submit(m_numerator->text().toStdString(), m_denominator->text().toStdString());
+        });
         return true;
     default:
         return DrillScreen::screenKey(event);
@@ -120,12 +112,6 @@ bool Form6::screenKey(QKeyEvent* event)
 
 void Form6::render()
 {
-    showScore(m_drill.score());
     m_b1->setCaption(QString::number(m_drill.b1()));
     m_m1->setCaption(QString::number(m_drill.m1()));
-    m_message->setCaption(fromUtf8(m_drill.feedbackText()));
-    m_message->setVisible(m_drill.feedbackShown());
-    setKeyPreview(m_drill.enterOpen());
-    carryOut(m_drill.takeRequests(), [this](Box which) { return box(which); },
-             [this](ReciprocalEntryDrill::Timer) { return m_timer; });
 }

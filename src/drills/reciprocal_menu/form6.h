@@ -6,7 +6,6 @@
 
 class AnswerBox;
 class Caption;
-class QTimer;
 
 // Form6: the write-the-reciprocal screen. It shows ReciprocalEntryDrill: the
 // fraction, two answer boxes for its reciprocal, the verdict and the score
@@ -25,22 +24,16 @@ public:
     void load() override;
 
     const ReciprocalEntryDrill& drill() const { return m_drill; }
-    QTimer* pauseTimer() const { return m_timer; }
-    // What the end of the pause does.
-    void pauseEnded();
 
 protected:
     bool screenKey(QKeyEvent* event) override;
 
 private:
     void render() override;
-    AnswerBox* box(Box which) const { return which == Box::txtb1 ? m_numerator : m_denominator; }
 
     ReciprocalEntryDrill m_drill;
     Caption* m_b1 = nullptr;
     Caption* m_m1 = nullptr;
     AnswerBox* m_numerator = nullptr;
     AnswerBox* m_denominator = nullptr;
-    Caption* m_message = nullptr;
-    QTimer* m_timer = nullptr;
 };

@@ -2,7 +2,6 @@
 #include "drills/reciprocal_menu/quotient_choice_drill.h"
 
 #include "common/random_source.h"
-#include "scoring/feedback.h"
 
 namespace {
 
@@ -33,7 +32,7 @@ bool isOption(int option) { return option >= 0 && option < QuotientChoiceDrill::
 }  // namespace
 
 QuotientChoiceDrill::QuotientChoiceDrill(RandomSource& random, Feedback& feedback)
-    : m_random(random), m_feedback(feedback)
+    : JudgingDrill(GradingRule::PerQuestion, feedback), m_random(random)
 {
 }
 
@@ -49,35 +48,24 @@ void QuotientChoiceDrill::start()
 bool QuotientChoiceDrill::choose(int option)
 {
     // Only one answer per division: a click during the pause is not judged.
-    if (!m_optionsEnabled || !isOption(option)) {
+    if (!m_optionsEnabled || !isOption(option))
         return false;
-    }
     m_optionsEnabled = false;
     const bool right = m_options[static_cast<std::size_t>(option)] == m_answer;
-    if (right) {
-        m_feedbackText = messages::praise;
-        m_score.recordCorrect(1);
-    } else {
-        m_feedbackText = std::string(messages::correction) + std::to_string(m_answer);
-        m_score.recordWrong(1);
-    }
-    m_feedbackShown = true;
-    // The screen shows the message and the counter, then plays the sound;
-    // the grade word and the pause come only after the sound has ended.
-    m_feedback.play(right ? Verdict::Right : Verdict::Wrong);
-    m_score.regrade();
-    m_pauseArmed = true;
+    giveVerdict(right ? Judgement{1, 0, std::string(messages::praise)}
+                      : Judgement{0, 1, std::string(messages::correction) + std::to_string(m_answer)},
+                Timer::Timer1);
     return right;
 }
 
 void QuotientChoiceDrill::nextQuestion()
 {
     m_optionsEnabled = true;
-    m_feedbackShown = false;
+    hideMessage();
     m_keyPreview = true;
     drawProblem(Layout::Later);
     m_score.countQuestions(1);
-    m_pauseArmed = false;
+    m_requests.disarm(Timer::Timer1);
 }
 
 void QuotientChoiceDrill::drawProblem(Layout layout)
@@ -120,6 +108,3 @@ std::string QuotientChoiceDrill::optionText(int option) const
 }
 
 bool QuotientChoiceDrill::optionsEnabled() const { return m_optionsEnabled; }
-const std::string& QuotientChoiceDrill::feedbackText() const { return m_feedbackText; }
-bool QuotientChoiceDrill::feedbackShown() const { return m_feedbackShown; }
-const DrillScore& QuotientChoiceDrill::score() const { return m_score; }

@@ -4,21 +4,20 @@
 #include <array>
 #include <string>
 
-#include "scoring/drill_score.h"
+#include "scoring/judging_drill.h"
 
 class RandomSource;
-class Feedback;
 
 // The choose-the-quotient drill: a whole number divided by 10, 100 or 1000,
 // with three numbers offered on three buttons. One of them is the quotient,
 // the other two are ten and a hundred times it. A click is judged, a message
 // shows for a pause, and then the next division is drawn by itself.
-class QuotientChoiceDrill {
+class QuotientChoiceDrill : public JudgingDrill {
 public:
     // The number of options, one for each of Command1, Command2, Command3.
     static constexpr int optionCount = 3;
-    // How long the message stays before the next division, in milliseconds.
-    static constexpr int pauseMs = 2500;
+    // The pause after a choice.
+    enum class Timer { Timer1 };
 
     QuotientChoiceDrill(RandomSource& random, Feedback& feedback);
 
@@ -32,16 +31,9 @@ public:
     std::string questionText() const;      // "70÷10=", no blanks
     std::string optionText(int option) const;
     bool optionsEnabled() const;
-    const std::string& feedbackText() const;
-    bool feedbackShown() const;
-    const DrillScore& score() const;       // GradingRule::PerQuestion
 
     // The three numbers on the buttons, Command1 first.
     const std::array<int, optionCount>& options() const { return m_options; }
-    // Whether the pause timer Timer1 is running.
-    bool pauseArmed() const { return m_pauseArmed; }
-    // Whether the screen sees keys ahead of its buttons.
-    bool keyPreview() const { return m_keyPreview; }
 
 private:
     // Kind 0 puts its options in one order for the division drawn when the
@@ -51,17 +43,10 @@ private:
     void drawProblem(Layout layout);
 
     RandomSource& m_random;
-    Feedback& m_feedback;
-    DrillScore m_score{GradingRule::PerQuestion};
-
     int m_kind = 0;
     int m_dividend = 0;
     int m_divisor = 10;
     int m_answer = 0;
     std::array<int, optionCount> m_options{};
     bool m_optionsEnabled = true;
-    std::string m_feedbackText;
-    bool m_feedbackShown = false;
-    bool m_pauseArmed = false;
-    bool m_keyPreview = false;
 };

@@ -2,51 +2,44 @@
 #include "drills/reciprocal_menu/reciprocal_entry_drill.h"
 
 #include "common/leading_number.h"
-#include "scoring/feedback.h"
 
 ReciprocalEntryDrill::ReciprocalEntryDrill(RandomSource& random, Feedback& feedback)
-    : m_random(random), m_feedback(feedback)
+    : JudgingDrill(GradingRule::PerQuestion, feedback), m_random(random)
 {
 }
 
 void ReciprocalEntryDrill::start()
 {
-    m_enterOpen = true;
-    m_feedbackShown = false;
+    m_keyPreview = true;
+    hideMessage();
     m_fraction = drawReciprocalFraction(m_random);
     m_score.countQuestions(1);
 }
 
 bool ReciprocalEntryDrill::submit(std::string_view numeratorText, std::string_view denominatorText)
 {
-    if (!m_enterOpen)
+    if (!enterOpen())
         return false;
-    m_enterOpen = false;
+    m_keyPreview = false;
 
     // The reciprocal of b1/m1 is m1/b1. Leading zeros and anything after
     // the number do not matter; an empty box reads 0, which is never right.
     const bool right = leadingNumber(numeratorText) == m1() && leadingNumber(denominatorText) == b1();
-    m_feedbackText = std::string(right ? messages::praise : messages::shortWrong);
-    m_feedbackShown = true;
-    if (right)
-        m_score.recordCorrect(1);
-    else
-        m_score.recordWrong(1);
-    m_feedback.play(right ? Verdict::Right : Verdict::Wrong);
-    m_score.regrade();
-    m_requests.arm(Timer::Timer1);
+    giveVerdict({right ? 1 : 0, right ? 0 : 1,
+                 std::string(right ? messages::praise : messages::shortWrong)},
+                Timer::Timer1);
     return right;
 }
 
 void ReciprocalEntryDrill::nextQuestion()
 {
-    if (!timerArmed())
+    if (!timerArmed(Timer::Timer1))
         return;
-    m_feedbackShown = false;
+    hideMessage();
     // Whatever was typed during the pause goes with the old fraction.
     m_requests.emptyBox(Box::txtm1);
     m_requests.emptyBox(Box::txtb1);
-    m_enterOpen = true;
+    m_keyPreview = true;
     m_fraction = drawReciprocalFraction(m_random);
     m_requests.focus(Box::txtb1);
     m_score.countQuestions(1);

@@ -3,26 +3,22 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "common/screen_requests.h"
 #include "drills/reciprocal_menu/reciprocal_fraction.h"
-#include "scoring/drill_score.h"
+#include "scoring/judging_drill.h"
 
 class RandomSource;
-class Feedback;
 
 // The write-the-reciprocal drill: the pupil sees b1 over m1 and types its
 // reciprocal, m1 over b1, into two boxes, then presses Enter. The verdict
 // shows for a pause, after which the boxes are emptied and the next
 // fraction is drawn by itself.
-class ReciprocalEntryDrill {
+class ReciprocalEntryDrill : public JudgingDrill {
 public:
     // The two answer boxes: the reciprocal's numerator, then its denominator.
     enum class Box { txtb1, txtm1 };
     // The pause after a verdict.
     enum class Timer { Timer1 };
-    using Requests = ScreenRequests<Box, Timer, 1>;
 
     ReciprocalEntryDrill(RandomSource& random, Feedback& feedback);
 
@@ -37,24 +33,11 @@ public:
 
     int b1() const { return m_fraction.numerator; }
     int m1() const { return m_fraction.denominator; }
-    // Whether Enter is taken as an answer; the screen looks at keys first
-    // only while it is.
-    bool enterOpen() const { return m_enterOpen; }
-    const std::string& feedbackText() const { return m_feedbackText; }
-    bool feedbackShown() const { return m_feedbackShown; }
-    const DrillScore& score() const { return m_score; }
-
-    bool timerArmed() const { return m_requests.armed(Timer::Timer1); }
-    // What the screen is to do once, in the order asked.
-    std::vector<Requests::Request> takeRequests() { return m_requests.take(); }
+    // Whether Enter is taken as an answer: exactly while the screen looks at
+    // keys before its boxes.
+    bool enterOpen() const { return keyPreview(); }
 
 private:
     RandomSource& m_random;
-    Feedback& m_feedback;
-    DrillScore m_score{GradingRule::PerQuestion};
     ReciprocalFraction m_fraction;
-    bool m_enterOpen = false;
-    std::string m_feedbackText;
-    bool m_feedbackShown = false;
-    Requests m_requests;
 };

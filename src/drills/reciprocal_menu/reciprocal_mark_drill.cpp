@@ -3,7 +3,6 @@
 
 #include "common/random_source.h"
 #include "drills/reciprocal_menu/reciprocal_fraction.h"
-#include "scoring/feedback.h"
 
 namespace {
 
@@ -21,7 +20,7 @@ constexpr const char* wrongMark = "خطأ";
 }  // namespace
 
 ReciprocalMarkDrill::ReciprocalMarkDrill(RandomSource& random, Feedback& feedback)
-    : m_random(random), m_feedback(feedback)
+    : JudgingDrill(GradingRule::PerQuestion, feedback), m_random(random)
 {
 }
 
@@ -53,55 +52,43 @@ void ReciprocalMarkDrill::start()
 {
     m_keyPreview = true;
     m_marksEnabled = true;
-    m_feedbackShown = false;
+    hideMessage();
     drawPair();
     m_score.countQuestions(1);
 }
 
 MarkOutcome ReciprocalMarkDrill::mark(bool saysRight)
 {
-    if (!m_marksEnabled) {
+    if (!m_marksEnabled)
         return MarkOutcome::NotCounted;
-    }
     m_marksEnabled = false;
 
     // The click is judged on the numbers shown. The key only tells a wrong
     // click from one that cannot be held against the pupil: "خطأ" on a
     // given fraction that is its own reciprocal (7/7 proposed as 7/7).
     const bool reciprocal = proposedIsReciprocal();
+    Judgement judgement;
     MarkOutcome outcome = MarkOutcome::NotCounted;
     if (saysRight == reciprocal) {
         outcome = MarkOutcome::Right;
+        judgement = {1, 0, std::string(messages::praise)};
     } else if (m_answerKey == (saysRight ? 'f' : 't')) {
         outcome = MarkOutcome::Wrong;
-    }
-
-    if (outcome == MarkOutcome::Right) {
-        m_feedbackText = messages::praise;
-        m_feedbackShown = true;
-        m_score.recordCorrect(1);
-        m_feedback.play(Verdict::Right);
-    } else if (outcome == MarkOutcome::Wrong) {
         // The right answer is named by the mark the pupil should have
         // clicked: a word reads the same in right-to-left text, where a
         // fraction written on one line could be read the wrong way round.
-        m_feedbackText = std::string(messages::correction) + (reciprocal ? rightMark : wrongMark);
-        m_feedbackShown = true;
-        m_score.recordWrong(1);
-        m_feedback.play(Verdict::Wrong);
+        judgement = {0, 1, std::string(messages::correction) + (reciprocal ? rightMark : wrongMark)};
     }
-    // After the sound, so the grade word changes only once it has ended.
-    m_score.regrade();
-    m_timerArmed = true;
+    giveVerdict(judgement, Timer::Timer1);
     return outcome;
 }
 
 void ReciprocalMarkDrill::nextQuestion()
 {
-    m_feedbackShown = false;
+    hideMessage();
     m_marksEnabled = true;
     m_keyPreview = true;
     drawPair();
     m_score.countQuestions(1);
-    m_timerArmed = false;
+    m_requests.disarm(Timer::Timer1);
 }

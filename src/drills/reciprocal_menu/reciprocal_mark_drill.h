@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
-
-#include "scoring/drill_score.h"
+#include "scoring/judging_drill.h"
 
 class RandomSource;
-class Feedback;
 
 // How one click on a mark was judged.
 enum class MarkOutcome { Right, Wrong, NotCounted };
@@ -15,8 +12,11 @@ enum class MarkOutcome { Right, Wrong, NotCounted };
 // answer b2/m2, which the pupil marks "صح" (right) or "خطأ" (wrong). After
 // each click the marks rest for a pause, during which the verdict shows;
 // the pause's end brings the next pair.
-class ReciprocalMarkDrill {
+class ReciprocalMarkDrill : public JudgingDrill {
 public:
+    // The pause after a click.
+    enum class Timer { Timer1 };
+
     ReciprocalMarkDrill(RandomSource& random, Feedback& feedback);
 
     // The screen's load work: draws the first pair and counts it.
@@ -36,32 +36,14 @@ public:
     // 't' when the proposed answer was drawn as the reciprocal, 'f' otherwise.
     char answerKey() const { return m_answerKey; }
     bool marksEnabled() const { return m_marksEnabled; }
-    const std::string& feedbackText() const { return m_feedbackText; }
-    bool feedbackShown() const { return m_feedbackShown; }
-    const DrillScore& score() const { return m_score; }
-
-    // Whether the 2500 ms pause (Timer1) is running.
-    bool timerArmed() const { return m_timerArmed; }
-    // Whether the screen sees typed keys before its controls (Escape).
-    bool keyPreview() const { return m_keyPreview; }
     // Whether the proposed answer is the reciprocal of the given fraction.
     bool proposedIsReciprocal() const { return m_b2 == m_m1 && m_m2 == m_b1; }
-
-    // The pause between a click and the next pair.
-    static constexpr int pauseMilliseconds = 2500;
 
 private:
     void drawPair();
 
     RandomSource& m_random;
-    Feedback& m_feedback;
-    DrillScore m_score{GradingRule::PerQuestion};
-
     int m_b1 = 0, m_m1 = 0, m_b2 = 0, m_m2 = 0;
     char m_answerKey = 't';
     bool m_marksEnabled = true;
-    std::string m_feedbackText;
-    bool m_feedbackShown = false;
-    bool m_timerArmed = false;
-    bool m_keyPreview = false;
 };

@@ -4,7 +4,6 @@
 #include "common/leading_number.h"
 #include "common/random_source.h"
 #include "drills/whole_division/division_hints.h"
-#include "scoring/feedback.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ bool acceptable(int dividend, int divisor)
 }  // namespace
 
 DivisionDrill::DivisionDrill(RandomSource& random, Feedback& feedback)
-    : m_random(random), m_feedback(feedback)
+    : JudgingDrill(GradingRule::PerAttempt, feedback), m_random(random)
 {
 }
 
@@ -46,7 +45,7 @@ void DivisionDrill::drawProblem()
     // Timer1 runs only between a request and its draw.
     if (m_step != DivisionStep::Drawing)
         return;
-    m_feedbackShown = false;
+    hideMessage();
     m_keyPreview = true;
     int dividend = 0;
     int divisor = 0;
@@ -62,7 +61,7 @@ void DivisionDrill::drawProblem()
     m_remainder = dividend - divisor * m_quotient;
     m_drawn = true;
     m_score.countQuestions(1);
-    m_hintText = quotientHint(m_dividend, m_divisor, HintForm::Drawing);
+    writeHint(quotientHint(m_dividend, m_divisor, HintForm::Drawing));
     m_requests.disarm(Timer::Timer1);
     m_step = DivisionStep::QuotientStep;
 }
@@ -90,23 +89,18 @@ CheckResult DivisionDrill::check(Box box, std::string_view text, int expected)
     if (text.empty())
         return CheckResult::Empty;
     const bool right = leadingNumber(text) == expected;
-    if (right) {
-        m_feedbackText = messages::praise;
-        m_feedbackShown = true;
-        m_score.recordCorrect(1);
-        m_feedback.play(Verdict::Right);
-        passStep(box);
-    } else {
+    if (!right) {
+        // The wrong answer goes before the verdict, and the pupil tries again.
         m_requests.emptyBox(box);
         m_requests.focus(box);
-        m_feedbackText = messages::tryAgain;
-        m_feedbackShown = true;
-        m_score.recordWrong(1);
-        m_feedback.play(Verdict::Wrong);
     }
-    m_score.regrade();
     // A later answer restarts the countdown, so each message stays its full time.
-    m_requests.arm(Timer::Timerhidenatija);
+    giveVerdict(right ? Judgement{1, 0, std::string(messages::praise)}
+                      : Judgement{0, 1, std::string(messages::tryAgain)},
+                Timer::Timerhidenatija, [&] {
+                    if (right)
+                        passStep(box);
+                });
     return right ? CheckResult::Correct : CheckResult::Wrong;
 }
 
@@ -116,12 +110,12 @@ void DivisionDrill::passStep(Box box)
     case Box::Txtnatj1:
         m_step = DivisionStep::ProductStep;
         m_requests.focus(Box::Txtnatj2);
-        m_hintText = productHint(m_quotient, m_divisor);
+        writeHint(productHint(m_quotient, m_divisor));
         break;
     case Box::Txtnatj2:
         m_step = DivisionStep::RemainderStep;
         m_requests.focus(Box::Txtnatj3);
-        m_hintText = remainderHint(m_dividend, m_quotient * m_divisor);
+        writeHint(remainderHint(m_dividend, m_quotient * m_divisor));
         break;
     case Box::Txtnatj3:
         // The remainder's hint stays for a look back at the solved problem.
@@ -130,9 +124,15 @@ void DivisionDrill::passStep(Box box)
     }
 }
 
+void DivisionDrill::writeHint(std::string hint)
+{
+    m_hintText = std::move(hint);
+    ++m_hintWrites;
+}
+
 void DivisionDrill::hideFeedback()
 {
-    m_feedbackShown = false;
+    hideMessage();
     m_requests.disarm(Timer::Timerhidenatija);
 }
 
@@ -146,11 +146,11 @@ void DivisionDrill::toggleHelp()
     // The hint of the step whose button shows; when solved, none does and
     // the remainder's hint stays.
     if (checkButtonShown(Box::Txtnatj1))
-        m_hintText = quotientHint(m_dividend, m_divisor, HintForm::HelpButton);
+        writeHint(quotientHint(m_dividend, m_divisor, HintForm::HelpButton));
     else if (checkButtonShown(Box::Txtnatj2))
-        m_hintText = productHint(m_quotient, m_divisor);
+        writeHint(productHint(m_quotient, m_divisor));
     else if (checkButtonShown(Box::Txtnatj3))
-        m_hintText = remainderHint(m_dividend, m_quotient * m_divisor);
+        writeHint(remainderHint(m_dividend, m_quotient * m_divisor));
 }
 
 DivisionStep DivisionDrill::step() const { return m_step; }
@@ -158,11 +158,8 @@ int DivisionDrill::dividend() const { return m_dividend; }
 int DivisionDrill::divisor() const { return m_divisor; }
 int DivisionDrill::quotient() const { return m_quotient; }
 int DivisionDrill::remainder() const { return m_remainder; }
-const std::string& DivisionDrill::feedbackText() const { return m_feedbackText; }
-bool DivisionDrill::feedbackShown() const { return m_feedbackShown; }
 const std::string& DivisionDrill::hintText() const { return m_hintText; }
 bool DivisionDrill::helpShown() const { return m_helpShown; }
-const DrillScore& DivisionDrill::score() const { return m_score; }
 
 DivisionStep DivisionDrill::stepOf(Box box)
 {

@@ -5,11 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/screen_requests.h"
-#include "scoring/drill_score.h"
+#include "scoring/judging_drill.h"
 
 class RandomSource;
-class Feedback;
 
 // Where the pupil stands in one problem.
 enum class DivisionStep { Idle, Drawing, QuotientStep, ProductStep, RemainderStep, Solved };
@@ -24,13 +22,12 @@ enum class CheckResult { Empty, Correct, Wrong };
 // each in its own box and checked with its own button; a wrong answer is
 // cleared and tried again, a right one opens the next step. Every attempt is
 // graded. A hint for the current step is kept ready for the hint panel.
-class DivisionDrill {
+class DivisionDrill : public JudgingDrill {
 public:
     // The three answer boxes, one for each step, top to bottom.
     enum class Box { Txtnatj1, Txtnatj2, Txtnatj3 };
     // Timer1 draws a problem; Timerhidenatija hides the verdict message.
     enum class Timer { Timer1, Timerhidenatija };
-    using Requests = ScreenRequests<Box, Timer, 2>;
 
     DivisionDrill(RandomSource& random, Feedback& feedback);
 
@@ -53,11 +50,11 @@ public:
     int divisor() const;
     int quotient() const;
     int remainder() const;
-    const std::string& feedbackText() const;
-    bool feedbackShown() const;
     const std::string& hintText() const;                 // lines end in "\r\n"
+    // How many times the hint has been written, the same text again
+    // included: each writing replaces whatever the pupil typed in its box.
+    int hintWrites() const { return m_hintWrites; }
     bool helpShown() const;
-    const DrillScore& score() const;                     // GradingRule::PerAttempt
 
     // Whether a problem has been drawn yet (the figure shows "??" and "?" until then).
     bool problemDrawn() const { return m_drawn; }
@@ -73,21 +70,14 @@ public:
     std::string helpButtonCaption() const;
     static std::vector<std::string> helpButtonCaptions();
 
-    bool keyPreview() const { return m_keyPreview; }
-    bool timerArmed(Timer timer) const { return m_requests.armed(timer); }
-    // What the screen is to do once (empty or focus a box, start or stop a
-    // timer), in the order asked.
-    std::vector<Requests::Request> takeRequests() { return m_requests.take(); }
-
 private:
     // The step whose box and button this is.
     static DivisionStep stepOf(Box box);
     CheckResult check(Box box, std::string_view text, int expected);
     void passStep(Box box);
+    void writeHint(std::string hint);
 
     RandomSource& m_random;
-    Feedback& m_feedback;
-    DrillScore m_score{GradingRule::PerAttempt};
 
     DivisionStep m_step = DivisionStep::Idle;
     int m_dividend = 0;
@@ -95,10 +85,7 @@ private:
     int m_quotient = 0;
     int m_remainder = 0;
     bool m_drawn = false;
-    std::string m_feedbackText;
-    bool m_feedbackShown = false;
     std::string m_hintText;
+    int m_hintWrites = 0;
     bool m_helpShown = false;
-    bool m_keyPreview = false;
-    Requests m_requests;
 };

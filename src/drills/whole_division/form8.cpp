@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/whole_division/form8.h"
 
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <limits>
 
 #include "ui/answer_box.h"
 #include "ui/caption.h"
-#include "ui/carry_out.h"
 #include "ui/geometry.h"
 #include "ui/help_panel.h"
 #include "ui/picture.h"
@@ -69,19 +66,11 @@ QString shownHint(const std::string& hint)
 }  // namespace
 
 Form8::Form8(ScreenHost& host)
-    : DrillScreen(ScreenId::Form8, host, twips(-120, 720, 12105, 8220), menuBackground),
+    : DrillScreen(ScreenId::Form8, host,
+                  {.background = twips(-120, 720, 12105, 8220), .windowColour = menuBackground}),
       m_drill(random(), feedback())
 {
-    build();
-}
-
-Form8::~Form8() = default;
-
-QString Form8::emptyAnswerText() { return QStringLiteral("عفواً لم تضع رقما"); }
-QString Form8::emptyAnswerTitle() { return QStringLiteral("رسالة البرنامج"); }
-
-void Form8::build()
-{
+    follow(m_drill);
     new Caption(this, QStringLiteral("Label1"), twips(6585, 1560, 4455, 855),
                 CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Centre},
                 QStringLiteral("اوجد ناتج ما يلي :"));
@@ -131,37 +120,27 @@ void Form8::build()
     m_newProblem = makeButton(this, QStringLiteral("Comq"), twips(960, 3000, 1575, 615),
                               QStringLiteral("مسألة جديدة"), buttonType);
     fitButtonType(m_newProblem, {QStringLiteral("مسألة جديدة")});
-    connect(m_newProblem, &QPushButton::clicked, this, [this] {
-        m_drill.requestProblem();
-        render();
-    });
+    onClick(m_newProblem, [this] { m_drill.requestProblem(); });
     m_helpButton = makeButton(this, QStringLiteral("Comhelp"), twips(1080, 4320, 1335, 495),
                               fromUtf8(m_drill.helpButtonCaption()), buttonType);
     QStringList helpCaptions;
     for (const std::string& caption : DivisionDrill::helpButtonCaptions())
         helpCaptions << fromUtf8(caption);
     fitButtonType(m_helpButton, helpCaptions);
-    connect(m_helpButton, &QPushButton::clicked, this, [this] {
-        m_drill.toggleHelp();
-        render();
-    });
-    m_help = new HelpPanel(this, QStringLiteral("help"), twips(8040, 3120, 2415, 2655),
-                           QStringLiteral("المساعدة"), QStringLiteral("Txthelp"),
-                           twips(120, 360, 2175, 2175));
-    m_help->textBox()->setReadOnly(true);
-    m_help->textBox()->setFocusPolicy(Qt::NoFocus);
+    onClick(m_helpButton, [this] { m_drill.toggleHelp(); });
+    // The pupil may type in the hint box; the next hint replaces what was typed.
+    m_help = addHelpPanel({.box = twips(8040, 3120, 2415, 2655),
+                           .textBox = twips(120, 360, 2175, 2175),
+                           .captionPoints = 15.75,
+                           .pupilTypes = true});
 
-    m_message = makeMessageLabel(twips(5160, 6360, 1635, 645), Qt::black);
-
+    addMessageLabel(twips(5160, 6360, 1635, 645), Qt::black);
     addHomeLabel(QStringLiteral("Label7"), 1800, 8040, ScreenId::Form7);
 
-    const char* const timerNames[2] = {"Timer1", "Timerhidenatija"};
-    for (int i = 0; i < 2; ++i) {
-        QTimer* timer =
-            makeTimer(QString::fromLatin1(timerNames[i]), Timer(i) == Timer::Timer1 ? 100 : 3000);
-        connect(timer, &QTimer::timeout, this, [this, i] { timerTick(Timer(i)); });
-        m_timers[std::size_t(i)] = timer;
-    }
+    // Timer1 draws the problem asked for; Timerhidenatija hides the message.
+    addTimer(QStringLiteral("Timer1"), 100, [this] { m_drill.drawProblem(); });
+    addTimer(QStringLiteral("Timerhidenatija"), 3000, [this] { m_drill.hideFeedback(); });
+    setAnswerBoxes({m_boxes.begin(), m_boxes.end()});
 
     // Tab goes from each box to its button, step by step.
     const std::vector<QWidget*> tabOrder{box(Box::Txtnatj1), m_checkButtons[0],
@@ -170,47 +149,30 @@ void Form8::build()
                                          m_newProblem,       m_helpButton};
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-
-    render();
 }
 
-void Form8::timerTick(Timer which)
-{
-    if (which == Timer::Timer1)
-        m_drill.drawProblem();
-    else
-        m_drill.hideFeedback();
-    render();
-}
+Form8::~Form8() = default;
+
+QString Form8::emptyAnswerText() { return QStringLiteral("عفواً لم تضع رقما"); }
+QString Form8::emptyAnswerTitle() { return QStringLiteral("رسالة البرنامج"); }
 
 void Form8::submit(Box which)
 {
-    const std::string typed = box(which)->text().toStdString();
     CheckResult result = CheckResult::Wrong;
-    switch (which) {
-    case Box::Txtnatj1: result = m_drill.submitQuotient(typed); break;
-    case Box::Txtnatj2: result = m_drill.submitProduct(typed); break;
-    case Box::Txtnatj3: result = m_drill.submitRemainder(typed); break;
-    }
-    render();
+    act([&] {
+        const std::string typed = box(which)->text().toStdString();
+        switch (which) {
+        case Box::Txtnatj1: result = m_drill.submitQuotient(typed); break;
+        case Box::Txtnatj2: result = m_drill.submitProduct(typed); break;
+        case Box::Txtnatj3: result = m_drill.submitRemainder(typed); break;
+        }
+    });
     if (result == CheckResult::Empty)
-        showEmptyAnswerNotice();
-}
-
-void Form8::showEmptyAnswerNotice()
-{
-    QMessageBox notice(QMessageBox::Warning, emptyAnswerTitle(), emptyAnswerText(),
-                       QMessageBox::Ok, this);
-    notice.setObjectName(QStringLiteral("emptyAnswerNotice"));
-    notice.setLayoutDirection(Qt::RightToLeft);
-    notice.setFont(typeface::controlDefault());
-    notice.button(QMessageBox::Ok)->setText(QStringLiteral("موافق"));
-    notice.exec();
+        host().showNotice(this, emptyAnswerTitle(), emptyAnswerText());
 }
 
 void Form8::render()
 {
-    showScore(m_drill.score());
     if (m_drill.problemDrawn()) {
         m_dividend->setCaption(QString::number(m_drill.dividend()));
         m_divisor->setCaption(QString::number(m_drill.divisor()));
@@ -226,13 +188,6 @@ void Form8::render()
     m_newProblem->setEnabled(m_drill.newProblemEnabled());
     m_helpButton->setVisible(m_drill.helpButtonShown());
     setButtonCaption(m_helpButton, fromUtf8(m_drill.helpButtonCaption()));
-    m_help->setHelpText(shownHint(m_drill.hintText()));
+    m_help->setHelpText(shownHint(m_drill.hintText()), m_drill.hintWrites());
     m_help->setVisible(m_drill.helpShown());
-    if (m_drill.feedbackShown())
-        m_message->setCaption(fromUtf8(m_drill.feedbackText()));
-    m_message->setVisible(m_drill.feedbackShown());
-
-    setKeyPreview(m_drill.keyPreview());
-    carryOut(m_drill.takeRequests(), [this](Box which) { return box(which); },
-             [this](Timer which) { return timer(which); });
 }

@@ -11,13 +11,11 @@ class AnswerBox;
 class Caption;
 class HelpPanel;
 class QPushButton;
-class QTimer;
 
 // Form8: whole-number long division. It shows DivisionDrill as the written
 // figure (dividend under its bar, divisor beside the stroke) with the three
 // red answer boxes and their check buttons, the hint panel, the verdict
-// message and the score panel. Each event goes to one operation of the
-// drill, after which the screen draws the drill's state again.
+// message and the score panel.
 class Form8 final : public DrillScreen {
     Q_OBJECT
 
@@ -29,20 +27,14 @@ public:
     ~Form8() override;
 
     const DivisionDrill& drill() const { return m_drill; }
-    QTimer* timer(Timer which) const { return m_timers[std::size_t(which)]; }
-    // What a tick of the timer does.
-    void timerTick(Timer which);
 
     // The notice shown when a checked box holds nothing.
     static QString emptyAnswerText();
     static QString emptyAnswerTitle();
 
 private:
-    void build();
     void render() override;
     void submit(Box which);
-    // The modal notice that the box is empty; returns when the pupil closes it.
-    void showEmptyAnswerNotice();
     AnswerBox* box(Box which) const { return m_boxes[std::size_t(which)]; }
 
     DivisionDrill m_drill;
@@ -51,11 +43,9 @@ private:
     Caption* m_divisor = nullptr;
     Caption* m_minus = nullptr;
     QWidget* m_subtractionBar = nullptr;
-    Caption* m_message = nullptr;
     std::array<AnswerBox*, 3> m_boxes{};
     std::array<QPushButton*, 3> m_checkButtons{};
     QPushButton* m_newProblem = nullptr;
     QPushButton* m_helpButton = nullptr;
     HelpPanel* m_help = nullptr;
-    std::array<QTimer*, 2> m_timers{};
 };

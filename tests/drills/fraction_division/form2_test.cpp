@@ -47,12 +47,7 @@ protected:
     QString focused() { return form->focusWidget()->objectName(); }
     void press(const char* name) { click(S2, name); }
     // A clear timer's tick, without waiting for it.
-    void tick(Timer which)
-    {
-        ASSERT_TRUE(form->timer(which)->isActive());
-        form->timer(which)->stop();
-        form->timerTick(which);
-    }
+    void tick(const char* name) { ScreenTest::tick(S2, name); }
 
     // Empties the box and types the characters into it one key at a time.
     void type(const char* box, const char* keys)
@@ -90,14 +85,14 @@ TEST_F(Form2Test, DrawsItsFirstProblemAtLoadAndOnlyThenListensForEscape)
 {
     navigator.showScreen(S2);
     form = static_cast<Form2*>(navigator.screen(S2));
-    form->timer(Timer::Timer1)->stop();  // catch the screen before its first draw
+    timer(S2, "Timer1")->stop();  // catch the screen before its first draw
     EXPECT_EQ(QStringList({text("b1"), text("m2"), text("Label6")}),
               QStringList({"2", "2", "عدد الاسئلة"}));
     control(S2, "step1")->setFocus();
     key(S2, Qt::Key_Escape);
     EXPECT_FALSE(navigator.programEnded());
 
-    form->timerTick(Timer::Timer1);
+    form->fireTimer("Timer1");
     EXPECT_EQ(QStringList({text("b1"), text("m1"), text("b2"), text("m2")}),
               QStringList({"3", "4", "2", "5"}));
     EXPECT_EQ(text("Label6"), "عدد الأسئلة :  2");
@@ -147,9 +142,9 @@ TEST_F(Form2Test, AWrongBoxIsCountedBeforeTheSoundMarkedAfterItThenClearedForARe
     EXPECT_EQ(fakes.sounds, std::vector<Verdict>{Verdict::Wrong});
     EXPECT_EQ(mark("imgb1"), pictures::tick);
     EXPECT_EQ(mark("imgm1"), pictures::cross);
-    EXPECT_EQ(form->timer(Timer::Hide1)->interval(), 2000);
+    EXPECT_EQ(timer(S2, "hide1")->interval(), 2000);
 
-    tick(Timer::Hide1);
+    tick("hide1");
     EXPECT_EQ(mark("imgb1"), "");
     EXPECT_EQ(text("txtb1"), "3");  // a ticked box keeps its answer
     EXPECT_EQ(text("txtm1"), "");
@@ -241,7 +236,7 @@ TEST_F(Form2Test, ComingBackFindsTheScreenAsItWasLeftItsTimersHavingRunMeanwhile
     press("Label7");  // الواجهة leads to the reciprocal menu
     EXPECT_TRUE(shown(ScreenId::Form5));
     type("txtb2", "5");
-    tick(Timer::Hide3);  // fires while the screen is hidden
+    tick("hide3");  // fires while the screen is hidden
     type("txtm2", "2");
     navigator.goTo(ScreenId::Form5, ScreenId::Form7);
     click(ScreenId::Form7, "Command1");

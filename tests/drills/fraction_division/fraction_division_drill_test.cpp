@@ -18,7 +18,7 @@ using Drill = FractionDivisionDrill;
 using Box = Drill::Box;
 using P = Drill::StepPhase;
 using Timer = Drill::Timer;
-using Kind = Drill::Requests::Request::Kind;
+using Kind = ScreenRequest::Kind;
 using enum Drill::Box;
 constexpr Drill::MarkState T = Drill::MarkState::Tick, X = Drill::MarkState::Cross;
 // The boxes of steps 1 to 4 as (numerator, denominator); step 2 has one.
@@ -48,11 +48,11 @@ struct Rig final : Feedback {
     {
         operation();
         focus.reset();
-        for (const auto& [kind, box, timer] : drill.takeRequests()) {
+        for (const auto& [kind, target] : drill.takeRequests()) {
             switch (kind) {
-            case Kind::EmptyBox: emptied.push_back(box); break;
-            case Kind::FocusBox: focus = box; break;
-            case Kind::StartTimer: started.push_back(timer); break;
+            case Kind::EmptyBox: emptied.push_back(Box(target)); break;
+            case Kind::FocusBox: focus = Box(target); break;
+            case Kind::StartTimer: started.push_back(Timer(target)); break;
             case Kind::StopTimer: break;
             }
         }

@@ -47,10 +47,9 @@ TEST_F(Form3Test, AClickShowsItsVerdictBeforeTheSoundAndThePauseEndsEvenWhileHid
     EXPECT_EQ(fakes.sounds, std::vector<Verdict>{Verdict::Wrong});
 
     click(S3, "Label11");
-    ASSERT_TRUE(form->timer()->isActive() && form->timer()->interval() == 2500);
+    ASSERT_TRUE(timer(S3, "Timer1")->interval() == 2500);
     ASSERT_FALSE(form->isVisible());  // the pause ends while hidden
-    form->timer()->stop();
-    form->timerTick();
+    tick(S3, "Timer1");
     click(ScreenId::Form5, "Label4");
     EXPECT_EQ(shown(), QStringList({"3", "8", "8", "3", "عدد الأسئلة :  2"}));
 }

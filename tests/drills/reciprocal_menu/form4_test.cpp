@@ -29,7 +29,7 @@ TEST_F(QuotientChoiceForm4Test, AWrongClickThePauseWhileHiddenThenARightOne)
     QStringList atSound;  // the message and count are shown before the sound, the grade and pause after
     fakes.onSound = [&](Verdict) {
         atSound = texts({"Label3", "Label5", "Label9"})
-                  << QString::number(control(S4, "Label3")->isVisible() && !form->pauseTimer()->isActive());
+                  << QString::number(control(S4, "Label3")->isVisible() && !timer(S4, "Timer1")->isActive());
     };
     click(S4, "Command1");
     EXPECT_EQ(atSound, QStringList({"أخطأت الاجابة الصحيحة هي  500", "عدد الاجابات الخاطئة :  1", "التقدير", "1"}));
@@ -38,9 +38,8 @@ TEST_F(QuotientChoiceForm4Test, AWrongClickThePauseWhileHiddenThenARightOne)
     EXPECT_EQ(fakes.sounds, std::vector<Verdict>{Verdict::Wrong});
     click(S4, "Label7");
     EXPECT_TRUE(shown(ScreenId::Form5));
-    ASSERT_TRUE(form->pauseTimer()->isActive() && form->pauseTimer()->interval() == 2500);
-    form->pauseTimer()->stop();
-    form->timerTick();  // the pause ends while the screen is hidden
+    ASSERT_TRUE(timer(S4, "Timer1")->isActive() && timer(S4, "Timer1")->interval() == 2500);
+    tick(S4, "Timer1");  // the pause ends while the screen is hidden
     navigator.goTo(ScreenId::Form5, S4);
     EXPECT_FALSE(control(S4, "Label3")->isVisible());
     EXPECT_EQ(texts({"Label2", "Command1", "Command2", "Command3", "Label6"}),
@@ -49,8 +48,7 @@ TEST_F(QuotientChoiceForm4Test, AWrongClickThePauseWhileHiddenThenARightOne)
     key(S4, Qt::Key_Space);  // from the keyboard this time
     EXPECT_EQ(texts({"Label3", "Label4", "Label9"}),
               QStringList({"أحسنت إجابة صحيحة ", "عدد الاجابات الصحيحة :  1", "تدرب أكثر"}));
-    form->pauseTimer()->stop();
-    form->timerTick();  // the chosen button has the focus again, and Escape still ends the program
+    tick(S4, "Timer1");  // the chosen button has the focus again, and Escape still ends the program
     EXPECT_EQ(form->focusWidget(), control(S4, "Command2"));
     key(S4, Qt::Key_Escape);
     EXPECT_TRUE(navigator.programEnded());

@@ -55,9 +55,7 @@ protected:
     void press(Qt::Key which) { key(S6, which); }
     void endPause()
     {
-        ASSERT_TRUE(form->pauseTimer()->isActive());
-        form->pauseTimer()->stop();
-        form->pauseEnded();
+        tick(S6, "Timer1");
     }
 
     Form6* form = nullptr;
@@ -75,7 +73,7 @@ TEST_F(Form6Test, APupilAnswersByKeyboardAloneAndThePauseTakesNoKeyOfItsOwn)
     press(Qt::Key_Return);
     EXPECT_EQ(texts({"Label3", "Label4", "Label9"}),
               QStringList({"أحسنت إجابة صحيحة ", "عدد الاجابات الصحيحة :  1", "ممتاز"}));
-    EXPECT_EQ(form->pauseTimer()->interval(), 2500);
+    EXPECT_EQ(timer(S6, "Timer1")->interval(), 2500);
 
     // During the pause Enter and Escape reach only the box, which drops them; digits wait.
     type("0");

@@ -12,7 +12,7 @@
 namespace {
 
 using Drill = ReciprocalEntryDrill;
-using Request = Drill::Requests::Request;
+using Request = ScreenRequest;
 using Kind = Request::Kind;
 using enum Drill::Box;
 
@@ -27,7 +27,7 @@ struct Rig final : Feedback {
     }
     void play(Verdict verdict) override
     {
-        EXPECT_FALSE(drill.timerArmed());  // the pause starts after the sound
+        EXPECT_FALSE(drill.timerArmed(Drill::Timer::Timer1));  // the pause starts after the sound
         played.push_back(verdict);
     }
 
@@ -69,9 +69,9 @@ TEST(ReciprocalEntryDrill, JudgesOneAnswerPerFractionAndStartsTheNextAfterThePau
 
         rig.drill.nextQuestion();
         EXPECT_EQ(rig.drill.takeRequests(),
-                  (std::vector<Request>{{Kind::StartTimer, {}, {}}, {Kind::EmptyBox, txtm1, {}},
-                                        {Kind::EmptyBox, txtb1, {}}, {Kind::FocusBox, txtb1, {}},
-                                        {Kind::StopTimer, {}, {}}}));
+                  (std::vector<Request>{{Kind::StartTimer, 0}, {Kind::EmptyBox, int(txtm1)},
+                                        {Kind::EmptyBox, int(txtb1)}, {Kind::FocusBox, int(txtb1)},
+                                        {Kind::StopTimer, 0}}));
         EXPECT_EQ(std::tuple(rig.drill.b1(), rig.drill.feedbackShown(), rig.drill.enterOpen()),
                   std::tuple(6, false, true));
         rig.drill.nextQuestion();  // a stray tick with no pause running

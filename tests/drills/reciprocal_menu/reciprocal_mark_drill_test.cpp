@@ -63,7 +63,7 @@ TEST(ReciprocalMark, EachMarkInEachCaseIsJudgedByTheNumbersShownThenRestsUntilTh
             EXPECT_EQ(d.score().grade(), gradeWord(100 * right));
 
             // The pause: both marks rest and do nothing.
-            EXPECT_TRUE(d.timerArmed() && !d.marksEnabled());
+            EXPECT_TRUE(d.timerArmed(ReciprocalMarkDrill::Timer::Timer1) && !d.marksEnabled());
             EXPECT_EQ((std::array{r.drill.mark(true), r.drill.mark(false)}),
                       (std::array{O::NotCounted, O::NotCounted}));
             EXPECT_EQ(r.heard.size(), std::size_t(right || wrong));
@@ -71,7 +71,7 @@ TEST(ReciprocalMark, EachMarkInEachCaseIsJudgedByTheNumbersShownThenRestsUntilTh
 
             r.drill.nextQuestion();
             EXPECT_EQ(r.numbers(), (std::array{1, 2, 2, 1}));
-            EXPECT_TRUE(d.marksEnabled() && !d.feedbackShown() && !d.timerArmed());
+            EXPECT_TRUE(d.marksEnabled() && !d.feedbackShown() && !d.timerArmed(ReciprocalMarkDrill::Timer::Timer1));
             EXPECT_EQ(d.score().questionCount(), 2);
         }
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scoring/score_panel.h"
+#include "ui/score_panel.h"
 
 #include "scoring/drill_score.h"
 #include "ui/caption.h"
