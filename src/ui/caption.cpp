@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/caption.h"
 
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QRawFont>
@@ -26,6 +27,41 @@ bool holdsRun(QChar c)
 bool joinsRun(QChar c)
 {
     return c == u' ' || c == u'.' || c == u'@' || c == u'_' || c == u'/' || c == u':';
+}
+
+// A caption as assistive technology sees it: text, named by its caption; or,
+// once it reacts to a click, a button whose press action is the click, so
+// that a screen reader or a switch device can leave a screen or choose a
+// drill. Decided when asked rather than when made, since the caption becomes
+// clickable only after it is made.
+class CaptionInterface final : public QAccessibleWidget {
+public:
+    explicit CaptionInterface(Caption* caption) : QAccessibleWidget(caption) {}
+
+    QAccessible::Role role() const override
+    {
+        return caption()->clickable() ? QAccessible::Button : QAccessible::StaticText;
+    }
+    QStringList actionNames() const override
+    {
+        return caption()->clickable() ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            caption()->click();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    Caption* caption() const { return static_cast<Caption*>(widget()); }
+};
+
+QAccessibleInterface* captionInterface(const QString& className, QObject* object)
+{
+    auto* caption = qobject_cast<Caption*>(object);
+    return className == QLatin1String("Caption") && caption ? new CaptionInterface(caption)
+                                                            : nullptr;
 }
 
 }  // namespace
@@ -69,6 +105,8 @@ Caption::Caption(QWidget* parent, const QString& name, const QRect& designed,
                  const CaptionLook& look, const QString& text)
     : QLabel(parent), m_designed(designed), m_look(look)
 {
+    static const bool described = (QAccessible::installFactory(captionInterface), true);
+    Q_UNUSED(described);
     setObjectName(name);
     setLayoutDirection(Qt::RightToLeft);
     setAutoFillBackground(false);
@@ -192,6 +230,12 @@ void Caption::connectNotify(const QMetaMethod& signal)
         setCursor(Qt::PointingHandCursor);
     }
     QLabel::connectNotify(signal);
+}
+
+void Caption::click()
+{
+    if (m_clickable && isEnabled())
+        emit clicked();
 }
 
 void Caption::mousePressEvent(QMouseEvent* event)

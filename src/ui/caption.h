@@ -54,6 +54,13 @@ public:
     // means the whole window.
     void setRoom(const QRect& room);
 
+    // Whether the caption reacts to a click: it does once something listens
+    // to clicked(). It then shows a pointing hand, and assistive technology
+    // sees it as a button whose "press" action does what a click does.
+    bool clickable() const { return m_clickable; }
+    // What a click does: clicked(), unless the caption is switched off.
+    void click();
+
 signals:
     // The left button was pressed and released over the caption.
     void clicked();

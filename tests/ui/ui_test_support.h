@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What the screen tests share: a navigator with every screen registered and
-// its services replaced by fakes that record what they were asked.
+// What the screen tests share: the program with every screen registered, its
+// services replaced by fakes that record what they were asked, and the ways a
+// pupil reaches and works a screen.
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -17,27 +21,25 @@
 #include "app/navigator.h"
 #include "app/screens.h"
 #include "common/random_source.h"
+#include "ui/caption.h"
 #include "ui/drill_screen.h"
 
-// Lets GoogleTest print Qt texts readably when a comparison fails.
+// Lets GoogleTest print Qt texts and screens readably.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(ScreenId id, std::ostream* out) { *out << screenName(id).toStdString(); }
 
-// The draw that makes below(11) give `value`.
-inline double drawOf(int value) { return (value + 0.5) / 11.0; }
+// The draw that makes below(n) give `value`.
+inline double drawOf(int value, int n = 11) { return (value + 0.5) / n; }
 
 struct FakeServices {
     std::vector<Verdict> sounds;
     std::function<void(Verdict)> onSound;  // runs inside the "sound"
     std::vector<QString> launched;
     std::vector<QString> notices;  // title, then text
-    // Each screen's source draws 3/4 ÷ 2/5 (draws come as b1, b2, m1, m2), three times over.
-    std::vector<double> draws = [] {
-        std::vector<double> units;
-        for (int problem = 0; problem < 3; ++problem)
-            for (int value : {3, 2, 4, 5})
-                units.push_back(drawOf(value));
-        return units;
-    }();
+    bool noticeExpected = false;   // any other notice fails the test at once
+    // Each screen's source draws 3/4 ÷ 2/5 (draws come as b1, b2, m1, m2), three times over;
+    // the long division reads them in pairs: 30 ÷ 2 comes out exact and is drawn again as 44 ÷ 5.
+    std::vector<double> draws = {0.3, 0.2, 0.44, 0.53, 0.3, 0.2, 0.44, 0.53, 0.3, 0.2, 0.44, 0.53};
 };
 
 // The program with its screens and fake services.
@@ -56,8 +58,8 @@ struct Program {
             return true;
         });
         navigator.setNoticeShower([this](QWidget*, const QString& title, const QString& text) {
-            fakes.notices.push_back(title);
-            fakes.notices.push_back(text);
+            EXPECT_TRUE(fakes.noticeExpected) << "unexpected notice: " << text.toStdString();
+            fakes.notices.insert(fakes.notices.end(), {title, text});
         });
         registerScreens(navigator);
     }
@@ -75,6 +77,27 @@ struct Program {
         return window && window->isVisible();
     }
 
+    // What a control shows: a caption's text (nothing while hidden), a box's
+    // text, a button's caption.
+    QString text(ScreenId screen, const char* name)
+    {
+        if (auto* caption = control<Caption>(screen, name))
+            return caption->isVisible() ? caption->caption() : QString();
+        if (auto* box = control<QLineEdit>(screen, name))
+            return box->text();
+        if (auto* box = control<QPlainTextEdit>(screen, name))
+            return box->toPlainText();
+        auto* other = control(screen, name);
+        return other ? other->accessibleName() : QStringLiteral("(no %1)").arg(name);
+    }
+    QStringList texts(ScreenId screen, std::initializer_list<const char*> names)
+    {
+        QStringList all;
+        for (const char* name : names)
+            all << text(screen, name);
+        return all;
+    }
+
     // A click with the left button, as the pupil makes it on a visible control.
     void click(ScreenId screen, const char* name)
     {
@@ -82,14 +105,6 @@ struct Program {
         ASSERT_NE(target, nullptr) << name;
         ASSERT_TRUE(target->isVisible()) << name;
         QTest::mouseClick(target, Qt::LeftButton);
-    }
-
-    QTimer* timer(ScreenId screen, const char* name) { return control<QTimer>(screen, name); }
-    // A running timer's tick, without waiting for it.
-    void tick(ScreenId screen, const char* name)
-    {
-        ASSERT_TRUE(timer(screen, name) && timer(screen, name)->isActive()) << name;
-        static_cast<DrillScreen*>(navigator.screen(screen))->fireTimer(QString::fromLatin1(name));
     }
 
     // A key as the keyboard sends it: to the focused control, or to the
@@ -101,8 +116,52 @@ struct Program {
         QTest::keyClick(focused && focused->isVisible() ? focused : window, which);
     }
 
+    // Empties the box, then types the text into it one key at a time, each
+    // key carrying its character as the keyboard gives it.
+    void type(ScreenId screen, const char* box, const char* keys)
+    {
+        auto* edit = control<QLineEdit>(screen, box);
+        ASSERT_NE(edit, nullptr) << box;
+        edit->clear();
+        for (const QChar typed : QString::fromUtf8(keys)) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(typed));
+            QApplication::sendEvent(edit, &press);
+        }
+    }
+
+    QTimer* timer(ScreenId screen, const char* name) { return control<QTimer>(screen, name); }
+    // A running timer's tick, without waiting for it.
+    void tick(ScreenId screen, const char* name)
+    {
+        ASSERT_TRUE(timer(screen, name) && timer(screen, name)->isActive()) << name;
+        static_cast<DrillScreen*>(navigator.screen(screen))->fireTimer(QString::fromLatin1(name));
+    }
+
+    // Shows the screen as a pupil finds it, beside or from the exercise menu,
+    // with its first problem drawn: 3/4 ÷ 2/5 on Form2, 44 ÷ 5 on Form8.
+    void open(ScreenId screen)
+    {
+        navigator.showScreen(ScreenId::Form7);
+        if (screen == ScreenId::Form12)
+            click(ScreenId::Form7, "Command8");
+        else if (screen != ScreenId::Form7)
+            navigator.goTo(ScreenId::Form7, screen);
+        if (screen == ScreenId::Form2)
+            tick(screen, "Timer1");
+        if (screen == ScreenId::Form8) {
+            click(screen, "Comq");
+            tick(screen, "Timer1");
+        }
+    }
+
     FakeServices fakes;
     Navigator navigator;
 };
 
 class ScreenTest : public ::testing::Test, public Program {};
+
+// Every screen of the program, and those that judge answers.
+inline const ScreenId everyScreen[] = {ScreenId::Form1, ScreenId::Form7, ScreenId::Form5,
+                                       ScreenId::Form12, ScreenId::Form2, ScreenId::Form3,
+                                       ScreenId::Form4, ScreenId::Form6, ScreenId::Form8,
+                                       ScreenId::Form9, ScreenId::Form10};

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../../ui/ui_test_support.h"
-#include "ui/caption.h"
 
 namespace {
 
@@ -21,10 +20,9 @@ TEST_F(FactCardScreenTest, KeysThatTypeACharacterRevealEnterDrawsAndAReturnFinds
     EXPECT_EQ(card(ScreenId::Form10), "100 yellow");
     click(ScreenId::Form7, "Command4");
     const std::pair<Qt::Key, const char*> presses[] = {
-        {Qt::Key_Left, "100 ÷ 10="}, {Qt::Key_F1, "100 ÷ 10="},    {Qt::Key_Shift, "100 ÷ 10="},
+        {Qt::Key_Left, "100 ÷ 10="},  {Qt::Key_F1, "100 ÷ 10="},        {Qt::Key_Shift, "100 ÷ 10="},
         {Qt::Key_Space, "10 yellow"}, {Qt::Key_Backspace, "10 yellow"}, {Qt::Key_Return, "12 ÷ 3="},
         {Qt::Key_A, "4 yellow"},      {Qt::Key_Return, "0 ÷ 1="},       {Qt::Key_Escape, "0 yellow"},
-        {Qt::Key_7, "0 yellow"},
     };
     for (const auto& [which, expected] : presses) {
         key(ScreenId::Form9, which);

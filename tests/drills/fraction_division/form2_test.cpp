@@ -1,253 +1,174 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTimer>
+#include <QScrollBar>
 
 #include "../../ui/ui_test_support.h"
-#include "drills/fraction_division/form2.h"
-#include "ui/caption.h"
 #include "ui/picture.h"
 #include "ui/shapes.h"
 
 namespace {
 
-using Timer = FractionDivisionDrill::Timer;
 constexpr ScreenId S2 = ScreenId::Form2;
 
-// Every test works the problem 3/4 ÷ 2/5, which the fake random source draws.
+// Every test works 3/4 ÷ 2/5, which the fake random source draws.
 class Form2Test : public ScreenTest {
 protected:
-    // Opens the screen from the exercise menu and lets its first problem be drawn.
-    void open()
-    {
-        navigator.showScreen(ScreenId::Form7);
-        click(ScreenId::Form7, "Command1");
-        form = static_cast<Form2*>(navigator.screen(S2));
-        ASSERT_TRUE(QTest::qWaitFor([this] { return form->drill().problemDrawn(); }, 1000));
-    }
-
-    QString text(const char* name)
-    {
-        if (auto* caption = control<Caption>(S2, name))
-            return caption->caption();
-        if (auto* edit = control<QPlainTextEdit>(S2, name))
-            return edit->toPlainText();
-        if (auto* button = control<QPushButton>(S2, name))
-            return button->accessibleName();
-        return control<QLineEdit>(S2, name)->text();
-    }
-    bool visible(const char* name) { return control(S2, name)->isVisible(); }
     QString mark(const char* name)
     {
         auto* picture = control<Picture>(S2, name);
         return picture->isVisible() ? picture->source() : QString();
     }
-    QString focused() { return form->focusWidget()->objectName(); }
-    void press(const char* name) { click(S2, name); }
-    // A clear timer's tick, without waiting for it.
-    void tick(const char* name) { ScreenTest::tick(S2, name); }
-
-    // Empties the box and types the characters into it one key at a time.
-    void type(const char* box, const char* keys)
-    {
-        auto* edit = control<QLineEdit>(S2, box);
-        edit->clear();
-        for (const QChar typed : QString::fromUtf8(keys)) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(typed));
-            QApplication::sendEvent(edit, &press);
-        }
-    }
-
+    bool visible(const char* name) { return control(S2, name)->isVisible(); }
+    QString focused() { return navigator.screen(S2)->focusWidget()->objectName(); }
     // Answers right each step up to `last` that is still waiting, opening step 1 first.
     void solveUpTo(int last)
     {
-        if (text("step1") == "الخطوة الاولى")
-            press("step1");
+        if (visible("step1") && text(S2, "step1") == "الخطوة الاولى")
+            click(S2, "step1");
         const char* answers[4][4] = {{"txtb1", "3", "txtm1", "4"}, {"txtamalya", "×", nullptr, ""},
                                      {"txtb2", "5", "txtm2", "2"}, {"txtb3", "15", "txtm3", "8"}};
         for (int step = 0; step < last; ++step) {
             const QByteArray button = "step" + QByteArray::number(step + 1);
             if (!visible(button.constData()))
                 continue;
-            type(answers[step][0], answers[step][1]);
+            type(S2, answers[step][0], answers[step][1]);
             if (answers[step][2])
-                type(answers[step][2], answers[step][3]);
-            press(button.constData());
+                type(S2, answers[step][2], answers[step][3]);
+            click(S2, button.constData());
         }
     }
-
-    Form2* form = nullptr;
 };
 
-TEST_F(Form2Test, DrawsItsFirstProblemAtLoadAndOnlyThenListensForEscape)
+TEST_F(Form2Test, DrawsAtLoadListensForEscapeOnlyThenAndWorksFromTheKeyboard)
 {
     navigator.showScreen(S2);
-    form = static_cast<Form2*>(navigator.screen(S2));
     timer(S2, "Timer1")->stop();  // catch the screen before its first draw
-    EXPECT_EQ(QStringList({text("b1"), text("m2"), text("Label6")}),
-              QStringList({"2", "2", "عدد الاسئلة"}));
+    EXPECT_EQ(texts(S2, {"b1", "m2", "Label6"}), QStringList({"2", "2", "عدد الاسئلة"}));
     control(S2, "step1")->setFocus();
     key(S2, Qt::Key_Escape);
     EXPECT_FALSE(navigator.programEnded());
 
-    form->fireTimer("Timer1");
-    EXPECT_EQ(QStringList({text("b1"), text("m1"), text("b2"), text("m2")}),
-              QStringList({"3", "4", "2", "5"}));
-    EXPECT_EQ(text("Label6"), "عدد الأسئلة :  2");
-    EXPECT_EQ(text("Label4"), " عدد الاجابات الصحيحة : 0");
-    EXPECT_EQ(text("Label9"), "التقدير");
-    EXPECT_EQ(text("step1"), "الخطوة الاولى");
-    for (const char* hidden : {"txtb1", "Line11", "step2", "txtamalya", "yosawi1", "step4", "yosawi2",
-                               "cnew", "help", "imgb1", "imgtrue", "imgfalse"})
+    static_cast<DrillScreen*>(navigator.screen(S2))->fireTimer("Timer1");
+    EXPECT_EQ(texts(S2, {"b1", "m1", "b2", "m2", "Label6", "Label4", "Label9", "step1"}),
+              QStringList({"3", "4", "2", "5", "عدد الأسئلة :  2", " عدد الاجابات الصحيحة : 0",
+                           "التقدير", "الخطوة الاولى"}));
+    for (const char* hidden : {"txtb1", "Line11", "step2", "txtamalya", "yosawi1", "step4",
+                               "yosawi2", "cnew", "help", "imgb1", "imgtrue", "imgfalse"})
         EXPECT_FALSE(visible(hidden)) << hidden;
-    press("step1");
-    key(S2, Qt::Key_Escape);  // in txtb1
-    EXPECT_TRUE(navigator.programEnded());
-    EXPECT_FALSE(form->isVisible());
-}
-
-TEST_F(Form2Test, APupilWorksTheStepsFromTheKeyboardAlone)
-{
-    open();
-    press("step1");
-    EXPECT_TRUE(visible("Line11"));
-    EXPECT_EQ(focused(), "txtb1");
     // Digits, Tab to the next box, Tab to the step's button, Space to check.
-    for (const Qt::Key key : {Qt::Key_3, Qt::Key_Tab, Qt::Key_4, Qt::Key_Tab, Qt::Key_Space})
-        QTest::keyClick(form->focusWidget(), key);
-    EXPECT_FALSE(visible("step1"));
-    EXPECT_EQ(text("step2"), "اختبار الاجابة");
-    EXPECT_EQ(focused(), "txtamalya");
-    for (const Qt::Key key : {Qt::Key_Asterisk, Qt::Key_Tab, Qt::Key_Space})
-        QTest::keyClick(form->focusWidget(), key);
+    click(S2, "step1");
+    EXPECT_EQ(focused(), "txtb1");
+    for (const Qt::Key key : {Qt::Key_3, Qt::Key_Tab, Qt::Key_4, Qt::Key_Tab, Qt::Key_Space,
+                              Qt::Key_Asterisk, Qt::Key_Tab, Qt::Key_Space})
+        QTest::keyClick(navigator.screen(S2)->focusWidget(), key);
     EXPECT_EQ(focused(), "txtb2");
     EXPECT_EQ(fakes.sounds, std::vector<Verdict>(2, Verdict::Right));
-    EXPECT_EQ(text("Label6"), "عدد الأسئلة :  5");
+    EXPECT_EQ(text(S2, "Label6"), "عدد الأسئلة :  5");
+    key(S2, Qt::Key_Escape);
+    EXPECT_TRUE(navigator.programEnded());
 }
 
 TEST_F(Form2Test, AWrongBoxIsCountedBeforeTheSoundMarkedAfterItThenClearedForARetry)
 {
-    open();
-    press("step1");
-    type("txtb1", "3");
-    type("txtm1", "9");
+    open(S2);
+    click(S2, "step1");
+    type(S2, "txtb1", "3");
+    type(S2, "txtm1", "9");
     QStringList seen;
-    fakes.onSound = [&](Verdict) {
-        seen = {text("Label4"), text("Label5"), mark("imgb1"), mark("imgm1")};
-    };
-    press("step1");
-    EXPECT_EQ(seen, QStringList({"عدد الاجابات الصحيحة :  1", "عدد الاجابات الخاطئة :  1", "", ""}));
-    EXPECT_EQ(fakes.sounds, std::vector<Verdict>{Verdict::Wrong});
-    EXPECT_EQ(mark("imgb1"), pictures::tick);
-    EXPECT_EQ(mark("imgm1"), pictures::cross);
+    fakes.onSound = [&](Verdict) { seen = texts(S2, {"Label4", "Label5"}) << mark("imgm1"); };
+    click(S2, "step1");
+    EXPECT_EQ(seen, QStringList({"عدد الاجابات الصحيحة :  1", "عدد الاجابات الخاطئة :  1", ""}));
+    EXPECT_EQ(QStringList({mark("imgb1"), mark("imgm1")}), QStringList({pictures::tick, pictures::cross}));
     EXPECT_EQ(timer(S2, "hide1")->interval(), 2000);
+    tick(S2, "hide1");
+    EXPECT_EQ(texts(S2, {"txtb1", "txtm1"}), QStringList({"3", ""}));  // a tick keeps its box
+    EXPECT_EQ(QStringList({mark("imgb1"), focused()}), QStringList({"", "txtm1"}));
 
-    tick("hide1");
-    EXPECT_EQ(mark("imgb1"), "");
-    EXPECT_EQ(text("txtb1"), "3");  // a ticked box keeps its answer
-    EXPECT_EQ(text("txtm1"), "");
-    EXPECT_EQ(focused(), "txtm1");
-
-    type("txtm1", "4");
-    press("step1");
-    EXPECT_EQ(text("Label4"), "عدد الاجابات الصحيحة :  3");
-    EXPECT_EQ(text("Label6"), "عدد الأسئلة :  3");
-    EXPECT_EQ(text("Label9"), "التقدير");  // graded only when a problem is solved
+    type(S2, "txtm1", "4");
+    click(S2, "step1");
+    EXPECT_EQ(texts(S2, {"Label4", "Label6", "Label9"}),
+              QStringList({"عدد الاجابات الصحيحة :  3", "عدد الأسئلة :  3", "التقدير"}));
 }
 
-TEST_F(Form2Test, MarksAndSignsStandClearAndNoTextIsCut)
+TEST_F(Form2Test, MarksAndSignsStandClearAndNoCaptionIsCut)
 {
-    open();
+    open(S2);
     solveUpTo(3);
-    type("txtb3", "15");
-    type("txtm3", "9");
-    press("step4");  // every mark shows, one of them a cross
+    type(S2, "txtb3", "15");
+    type(S2, "txtm3", "9");
+    click(S2, "step4");  // every mark shows, one of them a cross
+    QWidget* form = navigator.screen(S2);
     const QObjectList& stacking = form->children();  // bottom to top
-    std::vector<QRect> marks;
     for (auto* picture : form->findChildren<MarkPicture*>()) {
         ASSERT_TRUE(picture->isVisible()) << picture->objectName().toStdString();
-        marks.push_back(picture->geometry());
-        // Nothing that stands over a mark is painted on it.
         for (auto* other : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const bool over = other->isVisible() && stacking.indexOf(other) > stacking.indexOf(picture);
             EXPECT_FALSE(over && other->geometry().intersects(picture->geometry()))
                 << other->objectName().toStdString() << " over " << picture->objectName().toStdString();
         }
+        for (const char* sign : {"Label14", "Label13", "yosawi1", "yosawi2"})
+            EXPECT_FALSE(picture->geometry().intersects(control<Caption>(S2, sign)->inkRect())) << sign;
     }
-    // Each sign keeps a visible gap from the bars and the marks beside it.
-    for (const char* name : {"Label14", "Label13", "yosawi1", "yosawi2"}) {
-        const QRect ink = control<Caption>(S2, name)->inkRect().adjusted(-3, -3, 3, 3);
+    // Each sign keeps a visible gap from the bars beside it.
+    for (const char* sign : {"Label14", "Label13", "yosawi1", "yosawi2"}) {
+        const QRect ink = control<Caption>(S2, sign)->inkRect().adjusted(-3, -3, 3, 3);
         for (auto* bar : form->findChildren<LineShape*>())
-            EXPECT_FALSE(bar->isVisible() && bar->geometry().intersects(ink))
-                << name << " touches " << bar->objectName().toStdString();
-        for (const QRect& markBox : marks)
-            EXPECT_FALSE(markBox.intersects(ink)) << name;
+            EXPECT_FALSE(bar->isVisible() && bar->geometry().intersects(ink)) << sign;
     }
-    // Buttons hold their whole captions.
-    for (auto* button : form->findChildren<QPushButton*>()) {
+    for (auto* button : form->findChildren<QPushButton*>())
         EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 8)
             << button->objectName().toStdString();
-    }
 }
 
-TEST_F(Form2Test, HelpPanelFollowsTheStepsAndANewQuestionStartsAfresh)
+TEST_F(Form2Test, HelpFollowsTheStepsInTypeItFillsAndANewQuestionStartsAfresh)
 {
-    open();
-    press("Comhelp");
-    EXPECT_TRUE(visible("help"));
-    EXPECT_EQ(text("Comhelp"), "اخفاء المساعدة");
-    press("step1");
-    EXPECT_EQ(text("Txthelp"), "نكتب الكسر الأول كما هو");
-    press("Comhelp");
-    EXPECT_FALSE(visible("help"));
-    EXPECT_EQ(text("Comhelp"), "اضهار المساعدة");
-    solveUpTo(2);
-    EXPECT_EQ(text("Txthelp"), "نقلب الكسر الثاني");
-    // Each text is set as large as the box allows, and whole.
+    open(S2);
     auto* help = control<QPlainTextEdit>(S2, "Txthelp");
-    const QFontMetrics metrics(help->font());
-    EXPECT_GE(help->font().pixelSize(), 16);
-    EXPECT_LE(metrics.horizontalAdvance(text("Txthelp")), help->viewport()->width());
-    EXPECT_LE(metrics.height(), help->viewport()->height());
+    // Each line is set as large as its box allows, whole and without a scroll bar, and a
+    // short one is large enough to read at a glance.
+    auto expectFitted = [&](int atLeast) {
+        EXPECT_GE(help->font().pixelSize(), atLeast) << text(S2, "Txthelp").toStdString();
+        EXPECT_EQ(help->verticalScrollBar()->maximum(), 0) << text(S2, "Txthelp").toStdString();
+    };
+    click(S2, "step1");  // while the panel is hidden
+    click(S2, "Comhelp");
+    EXPECT_EQ(texts(S2, {"Comhelp", "Txthelp"}), QStringList({"اخفاء المساعدة", "نكتب الكسر الأول كما هو"}));
+    expectFitted(18);
+    EXPECT_TRUE(help->isReadOnly() && help->focusPolicy() == Qt::NoFocus);
+    solveUpTo(3);
+    EXPECT_EQ(text(S2, "Txthelp"), "نضرب البسط × البسط و نكتب الناتج و المقام × المقام و نكتب الناتج");
+    expectFitted(10);
+    click(S2, "Comhelp");
+    EXPECT_FALSE(visible("help"));
+    EXPECT_EQ(text(S2, "Comhelp"), "اضهار المساعدة");
 
     solveUpTo(4);
-    EXPECT_EQ(text("Txthelp"), "احسنت اجابتك سليمة حاول بحل سؤال آخر");
-    EXPECT_EQ(text("Label9"), "ممتاز");
+    EXPECT_EQ(texts(S2, {"Txthelp", "Label9"}), QStringList({"احسنت اجابتك سليمة حاول بحل سؤال آخر", "ممتاز"}));
     EXPECT_FALSE(visible("step4"));
-    press("cnew");
+    click(S2, "cnew");
     EXPECT_FALSE(visible("cnew"));
-    EXPECT_EQ(text("step1"), "الخطوة الاولى");
-    for (const char* box : {"txtb1", "txtm1", "txtamalya", "txtb2", "txtm2", "txtb3", "txtm3"}) {
-        EXPECT_EQ(text(box), "") << box;
-        EXPECT_FALSE(visible(box)) << box;
-    }
-    EXPECT_EQ(text("Txthelp"), "اضغط على زر الخطوة الاولى");
-    EXPECT_EQ(text("Label4"), "عدد الاجابات الصحيحة :  7");
-    EXPECT_TRUE(QTest::qWaitFor([this] { return text("Label6") == "عدد الأسئلة :  9"; }, 1000));
+    EXPECT_EQ(texts(S2, {"step1", "Txthelp", "Label4"}),
+              QStringList({"الخطوة الاولى", "اضغط على زر الخطوة الاولى", "عدد الاجابات الصحيحة :  7"}));
+    for (const char* box : {"txtb1", "txtm1", "txtamalya", "txtb2", "txtm2", "txtb3", "txtm3"})
+        EXPECT_TRUE(text(S2, box).isEmpty() && !visible(box)) << box;
+    tick(S2, "Timer1");
+    EXPECT_EQ(text(S2, "Label6"), "عدد الأسئلة :  9");
 }
 
 TEST_F(Form2Test, ComingBackFindsTheScreenAsItWasLeftItsTimersHavingRunMeanwhile)
 {
-    open();
+    open(S2);
     solveUpTo(2);
-    press("step3");  // both boxes empty: two crosses
-    press("Label7");  // الواجهة leads to the reciprocal menu
+    click(S2, "step3");  // both boxes empty: two crosses
+    click(S2, "Label7");  // الواجهة leads to the reciprocal menu
     EXPECT_TRUE(shown(ScreenId::Form5));
-    type("txtb2", "5");
-    tick("hide3");  // fires while the screen is hidden
-    type("txtm2", "2");
+    type(S2, "txtb2", "5");
+    tick(S2, "hide3");  // fires while the screen is hidden
     navigator.goTo(ScreenId::Form5, ScreenId::Form7);
     click(ScreenId::Form7, "Command1");
-    EXPECT_EQ(navigator.screen(S2), form);
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(text("b1"), "3");
-    EXPECT_EQ(text("txtb2"), "");  // emptied by its clear timer
-    EXPECT_EQ(text("txtm2"), "2");
+    EXPECT_TRUE(shown(S2));
+    EXPECT_EQ(texts(S2, {"b1", "txtb2", "step3", "Label6"}),
+              QStringList({"3", "", "اختبار الاجابة", "عدد الأسئلة :  5"}));
     EXPECT_EQ(mark("imgb2"), "");
-    EXPECT_EQ(text("step3"), "اختبار الاجابة");
-    EXPECT_EQ(text("Label6"), "عدد الأسئلة :  5");
 }
 
 }  // namespace
