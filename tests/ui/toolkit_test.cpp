@@ -13,14 +13,22 @@
 
 namespace {
 
-TEST(Geometry, TwipsBecomePixelsAtFifteenToOne)
+TEST(Geometry, TwipsRoundToTheNearestPixelAtFifteenToOne)
 {
-    EXPECT_EQ(twips(8760, 360, 2970, 375), QRect(584, 24, 198, 25));
-    EXPECT_EQ(twips(0, 0, 12000, 9000).size(), QSize(800, 600));
-    // Edges are rounded, so boxes that touch in the design still touch.
+    // Designed boxes: edges round to the nearest pixel (8 twips are 0.53 px, 1 px), sizes
+    // follow the rounded edges, so boxes that touch in the design touch on screen.
+    const std::pair<QRect, QRect> boxes[] = {
+        {twips(8760, 360, 2970, 375), QRect(584, 24, 198, 25)},
+        {twips(5213, 4200, 1455, 1365), QRect(348, 280, 97, 91)},
+        {twips(2033, 4680, 2295, 1335), QRect(136, 312, 153, 89)},
+        {twips(8, 22, 7, 23), QRect(1, 1, 0, 2)},
+        {twips(-120, 1200, 12345, 8220), QRect(-8, 80, 823, 548)},
+        {twips(-8, -7, 1007, 1000), QRect(-1, 0, 68, 66)},
+    };
+    for (const auto& [made, expected] : boxes)
+        EXPECT_EQ(made, expected);
     const QRect left = twips(0, 0, 1007, 10), right = twips(1007, 0, 1000, 10);
     EXPECT_EQ(left.right() + 1, right.left());
-    EXPECT_EQ(twips(-120, 1200, 12345, 8220).left(), -8);
 }
 
 TEST(Caption, WidensInsteadOfCuttingAndShrinksOnlyPastItsRoom)
