@@ -185,7 +185,7 @@ void Caption::fit()
         if (box.bottom() > room.bottom())
             box.moveBottom(room.bottom());
     }
-    setGeometry(box);
+    setGeometry(box.translated(m_offset));
     if (m_inkMiddle)
         move(x(), y() + *m_inkMiddle - inkRect().center().y());
 }
@@ -194,6 +194,14 @@ void Caption::setInkMiddle(int y)
 {
     m_inkMiddle = y;
     fit();
+}
+
+void Caption::setOffset(const QPoint& offset)
+{
+    if (offset == m_offset)
+        return;
+    move(pos() + offset - m_offset);
+    m_offset = offset;
 }
 
 QRect Caption::inkRect() const

@@ -49,6 +49,9 @@ public:
     // Sets the caption up or down so that the middle of its letters stands at
     // height y of its parent (a sign level with the fraction bars beside it).
     void setInkMiddle(int y);
+    // Moves the caption this far from the place it fits in, and keeps it
+    // there whatever text it takes (a number set apart in a sentence).
+    void setOffset(const QPoint& offset);
 
     // The part of the window the caption may spread into; an empty room
     // means the whole window.
@@ -82,6 +85,7 @@ private:
     CaptionLook m_look;
     QString m_caption;
     std::optional<int> m_inkMiddle;
+    QPoint m_offset;
     bool m_clickable = false;
     bool m_pressed = false;
 };

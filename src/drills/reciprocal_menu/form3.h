@@ -9,6 +9,7 @@
 
 class Caption;
 class FilledShape;
+class FractionSentence;
 
 // Form3: the right-or-wrong reciprocal screen. It shows ReciprocalMarkDrill:
 // the given fraction and the proposed one inside the sentence "مقلوب الكسر
@@ -35,13 +36,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    class Sentence;
-
     void render() override;
 
     ReciprocalMarkDrill m_drill;
 
-    Sentence* m_sentence = nullptr;  // Label2
+    FractionSentence* m_sentence = nullptr;  // Label2
     Caption* m_b1 = nullptr;
     Caption* m_m1 = nullptr;
     Caption* m_b2 = nullptr;

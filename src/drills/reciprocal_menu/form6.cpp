@@ -2,55 +2,13 @@
 #include "drills/reciprocal_menu/form6.h"
 
 #include <QKeyEvent>
-#include <QTextLayout>
-#include <cmath>
 
 #include "ui/answer_box.h"
 #include "ui/caption.h"
+#include "ui/fraction_sentence.h"
 #include "ui/geometry.h"
 #include "ui/screen_host.h"
 #include "ui/shapes.h"
-
-namespace {
-
-const QString sentence = QStringLiteral("مقلوب الكسر        هو:");
-const QString gapBlanks = QStringLiteral("        ");
-
-// Where the sentence's run of blanks falls across the screen, left and right.
-std::pair<int, int> gapSpan(const Caption* label)
-{
-    const QString shown = label->text();
-    const int start = int(shown.indexOf(gapBlanks));
-    QTextLayout layout(shown, label->font());
-    QTextOption option;
-    option.setTextDirection(Qt::RightToLeft);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(QWIDGETSIZE_MAX);  // one line, measured from its left end
-    layout.endLayout();
-    // Laid out as the label draws it: centred in its box.
-    const QRect area = label->contentsRect();
-    const qreal left = label->x() + area.left() + (area.width() - line.naturalTextWidth()) / 2;
-    const qreal from = line.cursorToX(start);
-    const qreal to = line.cursorToX(start + int(gapBlanks.size()));
-    return {int(std::floor(left + std::min(from, to))), int(std::ceil(left + std::max(from, to)))};
-}
-
-// The fraction stands in the sentence's run of blanks, its bar level with
-// the words. Blanks are narrower in our typeface than in the design, so the
-// bar stops short of the words on either side rather than run into them.
-void keepBarInGap(LineShape* bar, const Caption* sentence)
-{
-    const QRect ink = sentence->inkRect();
-    const auto [gapLeft, gapRight] = gapSpan(sentence);
-    const int clearance = sentence->font().pixelSize() / 8;
-    bar->keepClearOf(QRect(QPoint(ink.left(), ink.top()), QPoint(gapLeft, ink.bottom())), clearance);
-    bar->keepClearOf(QRect(QPoint(gapRight, ink.top()), QPoint(ink.right(), ink.bottom())),
-                     clearance);
-}
-
-}  // namespace
 
 Form6::Form6(ScreenHost& host)
     : DrillScreen(ScreenId::Form6, host, {.background = twips(0, 720, 12105, 8220)}),
@@ -60,14 +18,15 @@ Form6::Form6(ScreenHost& host)
     new Caption(this, QStringLiteral("Label1"), twips(6600, 1560, 4425, 855),
                 CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Centre},
                 QStringLiteral("اكتب ناتج ما يلي :"));
-    auto* question = new Caption(this, QStringLiteral("Label2"), twips(1680, 2400, 7695, 1125),
-                                 CaptionLook{48, true, Qt::white, CaptionLook::Align::Centre},
-                                 sentence);
     const CaptionLook given{72, true, Qt::yellow, CaptionLook::Align::Centre};
     m_b1 = new Caption(this, QStringLiteral("b1"), twips(3600, 1440, 735, 2205), given, QString());
     m_m1 = new Caption(this, QStringLiteral("m1"), twips(3600, 2640, 735, 2205), given, QString());
-    keepBarInGap(new LineShape(this, QStringLiteral("Line2"), 5040, 3240, 3120, Qt::yellow, 5),
-                 question);
+    auto* bar = new LineShape(this, QStringLiteral("Line2"), 5040, 3240, 3120, Qt::yellow, 5);
+    // The fraction stands in the sentence's run of blanks, on its bar Line2.
+    m_sentence = new FractionSentence(this, QStringLiteral("Label2"), twips(1680, 2400, 7695, 1125),
+                                      QStringLiteral("مقلوب الكسر        هو:"),
+                                      CaptionLook{48, true, Qt::white, CaptionLook::Align::Centre},
+                                      {{m_b1, m_m1, bar}});
 
     const AnswerBoxLook answer{48, true, Qt::red, 2, true};
     m_numerator = new AnswerBox(this, QStringLiteral("txtb1"), twips(5213, 4200, 1455, 1365), answer,
@@ -114,4 +73,5 @@ void Form6::render()
 {
     m_b1->setCaption(QString::number(m_drill.b1()));
     m_m1->setCaption(QString::number(m_drill.m1()));
+    m_sentence->arrange();
 }

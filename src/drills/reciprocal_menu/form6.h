@@ -6,6 +6,7 @@
 
 class AnswerBox;
 class Caption;
+class FractionSentence;
 
 // Form6: the write-the-reciprocal screen. It shows ReciprocalEntryDrill: the
 // fraction, two answer boxes for its reciprocal, the verdict and the score
@@ -34,6 +35,7 @@ private:
     ReciprocalEntryDrill m_drill;
     Caption* m_b1 = nullptr;
     Caption* m_m1 = nullptr;
+    FractionSentence* m_sentence = nullptr;  // Label2
     AnswerBox* m_numerator = nullptr;
     AnswerBox* m_denominator = nullptr;
 };

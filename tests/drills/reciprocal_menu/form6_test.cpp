@@ -6,12 +6,15 @@
 #include "../../ui/ui_test_support.h"
 #include "drills/reciprocal_menu/form6.h"
 #include "ui/caption.h"
+#include "ui/fraction_sentence.h"
+#include "ui/shapes.h"
 
 namespace {
 
 constexpr ScreenId S6 = ScreenId::Form6;
 
-// The screen opened from the reciprocal menu, over the fractions 3/8, 20/4 and 6/6.
+// The screen opened from the reciprocal menu, over the fractions 3/8, 20/4 and 6/6, then every
+// fraction from 1/1 to 20/20.
 class Form6Test : public ScreenTest {
 protected:
     void SetUp() override
@@ -19,6 +22,9 @@ protected:
         fakes.draws.clear();
         for (int value : {3, 8, 20, 4, 6, 6})
             fakes.draws.push_back((value + 0.5) / 21);
+        for (int b1 = 1; b1 <= 20; ++b1)
+            for (int m1 = 1; m1 <= 20; ++m1)
+                fakes.draws.insert(fakes.draws.end(), {(b1 + 0.5) / 21, (m1 + 0.5) / 21});
         open();
         form = static_cast<Form6*>(navigator.screen(S6));
     }
@@ -111,6 +117,49 @@ TEST_F(Form6Test, LeavingForTheExerciseMenuKeepsTheScreenAsItWasOrAsThePauseLeft
     EXPECT_EQ(texts({"b1", "txtb1", "Label5", "Label6"}),
               QStringList({"20", "", "عدد الاجابات الخاطئة :  1", "عدد الأسئلة :  2"}));
     EXPECT_EQ(focused(), "txtb1");
+}
+
+// Every fraction from 1/1 to 20/20 here, and on Form3 two-digit numbers on both sides: each bar
+// clears the digits above and below it by 3 px, and no word touches a bar or any text's letters.
+TEST_F(Form6Test, EveryFractionStandsClearOfItsBarAndOfTheWords)
+{
+    // Form3's pairs: 18/20 with 20/38, 12/17 with 17/12, 20/20 with 20/40, 1/10 with itself.
+    fakes.draws = {18.5 / 21, 20.5 / 21, 0.5, 12.5 / 21, 17.5 / 21, 0.1, 20.5 / 21, 20.5 / 21,
+                   0.5, 1.5 / 21, 10.5 / 21, 0.9};
+    const struct { ScreenId screen; int shown; std::function<void()> next; } walks[] = {
+        {S6, 3 + 400, [this] { press(Qt::Key_Return); endPause(); }},
+        {ScreenId::Form3, 4, [this] {
+             click(ScreenId::Form3, "Label7");
+             tick(ScreenId::Form3, "Timer1");
+         }},
+    };
+    for (const auto& walk : walks) {
+        navigator.showScreen(walk.screen);
+        const auto* sentence = control<FractionSentence>(walk.screen, "Label2");
+        for (int left = walk.shown; left > 0; --left) {
+            std::string shown;
+            std::vector<QRect> bars;
+            for (std::size_t i = 0; i < sentence->fractions().size(); ++i) {
+                const auto& [numerator, denominator, line] = sentence->fractions()[i];
+                const std::string fraction =
+                    (numerator->caption() + "/" + denominator->caption()).toStdString();
+                bars.push_back(line ? line->geometry() : sentence->bars()[i]);
+                EXPECT_GE(bars[i].top() - numerator->inkRect().bottom() - 1, 3) << fraction;
+                EXPECT_GE(denominator->inkRect().top() - bars[i].bottom() - 1, 3) << fraction;
+                shown += fraction + " ";
+            }
+            for (const QRect& word : sentence->wordInk()) {
+                const QRect around = word.adjusted(-1, -1, 1, 1);
+                for (const QRect& bar : bars)
+                    EXPECT_FALSE(around.intersects(bar)) << shown;
+                for (const auto* text : navigator.screen(walk.screen)->findChildren<Caption*>())
+                    EXPECT_FALSE(text->isVisible() && around.intersects(text->inkRect()))
+                        << shown << text->objectName().toStdString();
+            }
+            if (left > 1)
+                walk.next();
+        }
+    }
 }
 
 }  // namespace
