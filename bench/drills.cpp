@@ -396,7 +396,7 @@ void pasteRuns(int runs)
             Stopwatch unused;
             Program p(unused);
             p.navigator.showScreen(b.screen);
-            p.tick(S::Form2, "Timer1");
+            p.tick(S::Form2, "Timer1");  // Form2's first problem; no such timer elsewhere
             if (b.screen == S::Form2)
                 p.click(S::Form2, "step1");
             if (b.screen == S::Form8) {
