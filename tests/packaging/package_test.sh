@@ -84,7 +84,11 @@ lintian --fail-on error "$deb" 2> >(grep -v 'running with root privileges' >&2) 
 
 step "the unpacked program starts"
 mkdir -m 700 "$scratch/runtime"
-XDG_RUNTIME_DIR=$scratch/runtime PULSE_SERVER=unix:/nonexistent \
+# On an X server of its own, whatever platform, theme, scale or sound server
+# the caller's environment names.
+env -u QT_QPA_PLATFORM -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR \
+  -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI -u WAYLAND_DISPLAY -u PULSE_RUNTIME_PATH \
+  XDG_RUNTIME_DIR=$scratch/runtime PULSE_SERVER=unix:/nonexistent \
   xvfb-run -a -s "-screen 0 1280x1024x24" "$here/first_screens.sh" "$usr/bin/qisma" \
   || fail "the unpacked program did not show its first screens"
 

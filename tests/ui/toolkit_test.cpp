@@ -35,41 +35,35 @@ TEST(Caption, WidensInsteadOfCuttingAndShrinksOnlyPastItsRoom)
 {
     QWidget window;
     window.resize(400, 100);
-    const QString longText = QStringLiteral("عدد الاجابات الصحيحة :  99999");
-    Caption right(&window, "right", QRect(300, 10, 60, 25),
-                  CaptionLook{15.75, true, Qt::black, CaptionLook::Align::Right}, longText);
-    Caption centred(&window, "centred", QRect(170, 50, 60, 25),
-                    CaptionLook{15.75, true, Qt::black, CaptionLook::Align::Centre}, longText);
-    for (Caption* caption : {&right, &centred}) {
-        SCOPED_TRACE(caption->objectName().toStdString());
-        EXPECT_GE(caption->width(), QFontMetrics(caption->font()).horizontalAdvance(caption->text()));
-        EXPECT_GE(caption->height(), QFontMetrics(caption->font()).height());
-        EXPECT_TRUE(window.rect().contains(caption->geometry()));
+    using Align = CaptionLook::Align;
+    const QString longText = QStringLiteral("عدد الاجابات الصحيحة :  99999"), shortText = "0";
+    // The designed box, the alignment, the room (empty: the window), the text; the left edge
+    // it ends at, or which of its designed edges it keeps, and whether it keeps its 21 px type.
+    constexpr int centre = -1, rightEdge = -2;
+    const struct { QRect box; Align align; QRect room; QString text; int left; bool designedType; } cases[] = {
+        {{300, 10, 60, 25}, Align::Right, {}, longText, rightEdge, true},  // widens leftwards
+        {{170, 50, 60, 25}, Align::Centre, {}, longText, centre, true},  // widens about its centre
+        {{10, 70, 60, 25}, Align::Right, {}, longText, 0, true},     // slides along the edge
+        {{300, 10, 60, 25}, Align::Right, {}, shortText, 300, true},  // the designed box
+        {{300, 10, 60, 25}, Align::Right, {250, 0, 150, 100}, longText, 250, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.box.x() << " " << c.text.size());
+        Caption caption(&window, "caption", c.box, CaptionLook{15.75, true, Qt::black, c.align}, c.text);
+        caption.setRoom(c.room);
+        const QFontMetrics metrics(caption.font());
+        EXPECT_GE(caption.width(), metrics.horizontalAdvance(caption.text()));
+        EXPECT_GE(caption.height(), metrics.height());
+        EXPECT_TRUE((c.room.isEmpty() ? window.rect() : c.room).contains(caption.geometry()));
+        EXPECT_NEAR(caption.geometry().center().y(), c.box.center().y(), 1);
+        if (c.left == centre)
+            EXPECT_NEAR(caption.geometry().center().x(), c.box.center().x(), 1);
+        else if (c.left == rightEdge)
+            EXPECT_EQ(caption.geometry().right(), c.box.right());
+        else
+            EXPECT_EQ(caption.geometry().left(), c.left);
+        EXPECT_EQ(caption.font().pixelSize() == 21, c.designedType);
     }
-    EXPECT_EQ(right.geometry().right(), QRect(300, 10, 60, 25).right());
-    EXPECT_NEAR(centred.geometry().center().x(), QRect(170, 50, 60, 25).center().x(), 1);
-    // Both still use the designed type: the text fits the window.
-    EXPECT_EQ(right.font().pixelSize(), 21);
-
-    // Back to a short text, the caption goes back to its designed width; its
-    // height stays that of a line of its type, about the designed middle.
-    right.setCaption(QStringLiteral("0"));
-    EXPECT_EQ(right.geometry().left(), 300);
-    EXPECT_EQ(right.geometry().width(), 60);
-    EXPECT_NEAR(right.geometry().center().y(), QRect(300, 10, 60, 25).center().y(), 1);
-
-    // Pushed against the window's edge, a caption slides along rather than
-    // leave the window.
-    Caption edge(&window, "edge", QRect(10, 70, 60, 25),
-                 CaptionLook{15.75, true, Qt::black, CaptionLook::Align::Right}, longText);
-    EXPECT_EQ(edge.geometry().left(), 0);
-
-    // A room narrower than the text makes the type smaller, never cuts it.
-    right.setCaption(longText);
-    right.setRoom(QRect(250, 0, 150, 100));
-    EXPECT_LT(right.font().pixelSize(), 21);
-    EXPECT_TRUE(QRect(250, 0, 150, 100).contains(right.geometry()));
-    EXPECT_GE(right.width(), QFontMetrics(right.font()).horizontalAdvance(right.text()));
 }
 
 // A screen with a box, a mark the box overlaps, and a clickable caption; it
