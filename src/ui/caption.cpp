@@ -220,6 +220,11 @@ QRect Caption::inkRect() const
     const QRectF area = contentsRect();
     const qreal spare = area.width() - line.naturalTextWidth();
     const qreal left = m_look.align == CaptionLook::Align::Centre ? spare / 2 : spare;
+    return glyphInk(layout).translated(QPointF(pos()) + area.topLeft() + QPointF(left, 0)).toAlignedRect();
+}
+
+QRectF glyphInk(const QTextLayout& layout)
+{
     QRectF ink;
     for (const QGlyphRun& run : layout.glyphRuns()) {
         const QRawFont font = run.rawFont();
@@ -228,7 +233,7 @@ QRect Caption::inkRect() const
         for (qsizetype i = 0; i < glyphs.size(); ++i)
             ink |= font.boundingRect(glyphs[i]).translated(positions[i]);
     }
-    return ink.translated(QPointF(pos()) + area.topLeft() + QPointF(left, 0)).toAlignedRect();
+    return ink;
 }
 
 void Caption::connectNotify(const QMetaMethod& signal)

@@ -32,6 +32,8 @@ struct CaptionLook {
 // as its room allows. The room is the whole window unless the screen sets a
 // narrower one (the score panel shares its strip between four labels). Only
 // a text wider than its room shrinks its type.
+class QTextLayout;
+
 class Caption : public QLabel {
     Q_OBJECT
 
@@ -102,6 +104,10 @@ Caption* makeHomeLabel(QWidget* screen, const QString& name, int leftTwips, int 
 // number or word needs no isolating, and signs such as "÷" and "=" end a
 // run: "70÷10=" reads right to left, "=10÷70" from the left.
 QString rightToLeft(const QString& text);
+
+// Where the letters of a laid-out text fall, about the layout's top left:
+// the ink, not the line's box.
+QRectF glyphInk(const QTextLayout& layout);
 
 // A text of the drill logic (UTF-8) as Qt text.
 QString fromUtf8(std::string_view text);

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "scoring/feedback.h"
+#include "scoring/judging_drill.h"
 #include "ui/help_panel.h"
 #include "ui/screen_window.h"
 
 class Caption;
-class JudgingDrill;
 class Picture;
 class QLineEdit;
 class QTimer;
@@ -116,4 +116,30 @@ private:
     JudgingDrill* m_drill = nullptr;
     std::vector<QLineEdit*> m_boxes;
     std::vector<std::pair<QTimer*, std::function<void()>>> m_timers;
+};
+
+// A drill screen that shows a judging drill of its own: it makes the drill
+// from the screen's random source and feedback sound and follows it, and its
+// load work starts the drill where the drill has a start.
+template <typename Drill>
+class JudgingScreen : public DrillScreen {
+public:
+    const Drill& drill() const { return m_drill; }
+
+protected:
+    JudgingScreen(ScreenId id, ScreenHost& host, const Design& design)
+        : DrillScreen(id, host, design), m_drill(random(), feedback())
+    {
+        follow(m_drill);
+    }
+
+    void load() override
+    {
+        act([this] {
+            if constexpr (requires { m_drill.start(); })
+                m_drill.start();
+        });
+    }
+
+    Drill m_drill;
 };

@@ -16,20 +16,6 @@ namespace {
 // The least clear room between a bar and the digits above and below it.
 constexpr int clearance = 3;
 
-// Where the letters of a laid-out line fall, about the layout's top left.
-QRect glyphInk(const QTextLayout& layout)
-{
-    QRectF ink;
-    for (const QGlyphRun& run : layout.glyphRuns()) {
-        const QRawFont font = run.rawFont();
-        const QList<quint32> glyphs = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        for (qsizetype i = 0; i < glyphs.size(); ++i)
-            ink |= font.boundingRect(glyphs[i]).translated(positions[i]);
-    }
-    return ink.toAlignedRect();
-}
-
 }  // namespace
 
 // Where arrange() puts everything, worked out before anything moves.
@@ -69,7 +55,7 @@ FractionSentence::FractionSentence(QWidget* screen, const QString& name, const Q
         word.layout->beginLayout();
         const QTextLine line = word.layout->createLine();
         word.layout->endLayout();
-        word.ink = glyphInk(*word.layout);
+        word.ink = glyphInk(*word.layout).toAlignedRect();
         word.ascent = line.isValid() ? int(std::lround(line.ascent())) : 0;
         m_words.push_back(std::move(word));
     }
@@ -210,7 +196,7 @@ std::vector<QRect> FractionSentence::wordInk() const
 {
     std::vector<QRect> inks;
     for (const Word& word : m_words) {
-        const QRect ink = glyphInk(*word.layout);
+        const QRect ink = glyphInk(*word.layout).toAlignedRect();
         if (!ink.isEmpty())
             inks.push_back(ink.translated(word.at));
     }

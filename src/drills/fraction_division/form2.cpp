@@ -72,10 +72,8 @@ MarkPicture::Shows markShows(MarkState state)
 }  // namespace
 
 Form2::Form2(ScreenHost& host)
-    : DrillScreen(ScreenId::Form2, host, {.background = twips(-120, 1200, 12345, 8220)}),
-      m_drill(random(), feedback())
+    : JudgingScreen(ScreenId::Form2, host, {.background = twips(-120, 1200, 12345, 8220)})
 {
-    follow(m_drill);
     new Caption(this, QStringLiteral("Label1"), twips(7920, 1440, 2745, 855),
                 CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Right},
                 QStringLiteral("أوجد ناتج :"));
@@ -173,8 +171,6 @@ Form2::Form2(ScreenHost& host)
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
-
-Form2::~Form2() = default;
 
 void Form2::load()
 {

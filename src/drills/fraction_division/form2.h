@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <memory>
 
 #include "drills/fraction_division/fraction_division_drill.h"
 #include "ui/drill_screen.h"
@@ -16,7 +15,7 @@ class QPushButton;
 // Form2: the fraction division screen. It shows FractionDivisionDrill: the
 // problem, the four step buttons with their boxes and marks, the help panel
 // and the score panel.
-class Form2 final : public DrillScreen {
+class Form2 final : public JudgingScreen<FractionDivisionDrill> {
     Q_OBJECT
 
 public:
@@ -24,18 +23,13 @@ public:
     using Timer = FractionDivisionDrill::Timer;
 
     explicit Form2(ScreenHost& host);
-    ~Form2() override;
 
     void load() override;
-
-    const FractionDivisionDrill& drill() const { return m_drill; }
 
 private:
     void render() override;
     FractionDivisionDrill::BoxTexts boxTexts() const;
     AnswerBox* box(Box which) const { return m_boxes[std::size_t(which)]; }
-
-    FractionDivisionDrill m_drill;
 
     Caption* m_b1 = nullptr;
     Caption* m_m1 = nullptr;

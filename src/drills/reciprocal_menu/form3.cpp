@@ -19,11 +19,9 @@ QColor Form3::plainColour()
 }
 
 Form3::Form3(ScreenHost& host)
-    : DrillScreen(ScreenId::Form3, host,
-                  {.background = twips(0, 720, 12105, 8220), .questionsLeftTwips = 3240}),
-      m_drill(random(), feedback())
+    : JudgingScreen(ScreenId::Form3, host,
+                  {.background = twips(0, 720, 12105, 8220), .questionsLeftTwips = 3240})
 {
-    follow(m_drill);
     const CaptionLook number{72, true, QColor(0xffff00), CaptionLook::Align::Centre};
     auto large = [this, &number](const char* name, QRect box) {
         return new Caption(this, QString::fromLatin1(name), box, number);
@@ -81,13 +79,6 @@ Form3::Form3(ScreenHost& host)
 
     addHomeLabel(QStringLiteral("Label11"), 1920, 8040, ScreenId::Form5);
     addPauseTimer([this] { m_drill.nextQuestion(); });
-}
-
-Form3::~Form3() = default;
-
-void Form3::load()
-{
-    act([this] { m_drill.start(); });
 }
 
 void Form3::mouseMoveEvent(QMouseEvent* event)

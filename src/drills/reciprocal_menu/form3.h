@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QColor>
-#include <memory>
 
 #include "drills/reciprocal_menu/reciprocal_mark_drill.h"
 #include "ui/drill_screen.h"
@@ -16,16 +15,11 @@ class FractionSentence;
 // ــ هو ــ :", the marks "صح" and "خطأ" on their boxes, the verdict and the
 // score panel. A mark's box lights while the pointer is over it and goes back
 // to its plain colour when the pointer crosses the background.
-class Form3 final : public DrillScreen {
+class Form3 final : public JudgingScreen<ReciprocalMarkDrill> {
     Q_OBJECT
 
 public:
     explicit Form3(ScreenHost& host);
-    ~Form3() override;
-
-    void load() override;
-
-    const ReciprocalMarkDrill& drill() const { return m_drill; }
 
     // A mark's box under the pointer, and its plain colour: the desktop's
     // window background.
@@ -37,8 +31,6 @@ protected:
 
 private:
     void render() override;
-
-    ReciprocalMarkDrill m_drill;
 
     FractionSentence* m_sentence = nullptr;  // Label2
     Caption* m_b1 = nullptr;

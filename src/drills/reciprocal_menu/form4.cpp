@@ -30,10 +30,8 @@ const OptionDesign optionDesigns[QuotientChoiceDrill::optionCount] = {
 }  // namespace
 
 Form4::Form4(ScreenHost& host)
-    : DrillScreen(ScreenId::Form4, host, {.background = twips(0, 720, 12105, 8220)}),
-      m_drill(random(), feedback())
+    : JudgingScreen(ScreenId::Form4, host, {.background = twips(0, 720, 12105, 8220)})
 {
-    follow(m_drill);
     const CaptionLook large{27.75, true, Qt::white, CaptionLook::Align::Centre};
     new Caption(this, QStringLiteral("Label8"), twips(3105, 1440, 5715, 645), large,
                 QStringLiteral("اختر الاجابة الصحيحة مما يلي:"));
@@ -64,13 +62,6 @@ Form4::Form4(ScreenHost& host)
     addMessageLabel(twips(5190, 6600, 1635, 645), Qt::white);
     addHomeLabel(QStringLiteral("Label7"), 1920, 8040, ScreenId::Form5);
     addPauseTimer([this] { m_drill.nextQuestion(); });
-}
-
-Form4::~Form4() = default;
-
-void Form4::load()
-{
-    act([this] { m_drill.start(); });
 }
 
 void Form4::render()

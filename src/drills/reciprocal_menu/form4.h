@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <memory>
 
 #include "drills/reciprocal_menu/quotient_choice_drill.h"
 #include "ui/drill_screen.h"
@@ -12,21 +11,14 @@ class QPushButton;
 
 // Form4: the choose-the-quotient screen. It shows QuotientChoiceDrill: the
 // division, the three option buttons, the message and the score panel.
-class Form4 final : public DrillScreen {
+class Form4 final : public JudgingScreen<QuotientChoiceDrill> {
     Q_OBJECT
 
 public:
     explicit Form4(ScreenHost& host);
-    ~Form4() override;
-
-    void load() override;
-
-    const QuotientChoiceDrill& drill() const { return m_drill; }
 
 private:
     void render() override;
-
-    QuotientChoiceDrill m_drill;
 
     Caption* m_question = nullptr;
     std::array<QPushButton*, QuotientChoiceDrill::optionCount> m_options{};

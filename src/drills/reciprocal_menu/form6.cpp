@@ -11,10 +11,8 @@
 #include "ui/shapes.h"
 
 Form6::Form6(ScreenHost& host)
-    : DrillScreen(ScreenId::Form6, host, {.background = twips(0, 720, 12105, 8220)}),
-      m_drill(random(), feedback())
+    : JudgingScreen(ScreenId::Form6, host, {.background = twips(0, 720, 12105, 8220)})
 {
-    follow(m_drill);
     new Caption(this, QStringLiteral("Label1"), twips(6600, 1560, 4425, 855),
                 CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Centre},
                 QStringLiteral("اكتب ناتج ما يلي :"));
@@ -44,13 +42,6 @@ Form6::Form6(ScreenHost& host)
     addMessageLabel(twips(5280, 7200, 1635, 645), Qt::black);
     addHomeLabel(QStringLiteral("Label7"), 1920, 8040, ScreenId::Form7);
     addPauseTimer([this] { m_drill.nextQuestion(); });
-}
-
-Form6::~Form6() = default;
-
-void Form6::load()
-{
-    act([this] { m_drill.start(); });
 }
 
 bool Form6::screenKey(QKeyEvent* event)

@@ -13,18 +13,13 @@ class FractionSentence;
 // panel. The screen looks at keys before the boxes while Enter is open, so
 // Enter judges the boxes and Escape ends the program; during the pause after
 // a verdict both go straight to the box.
-class Form6 final : public DrillScreen {
+class Form6 final : public JudgingScreen<ReciprocalEntryDrill> {
     Q_OBJECT
 
 public:
     using Box = ReciprocalEntryDrill::Box;
 
     explicit Form6(ScreenHost& host);
-    ~Form6() override;
-
-    void load() override;
-
-    const ReciprocalEntryDrill& drill() const { return m_drill; }
 
 protected:
     bool screenKey(QKeyEvent* event) override;
@@ -32,7 +27,6 @@ protected:
 private:
     void render() override;
 
-    ReciprocalEntryDrill m_drill;
     Caption* m_b1 = nullptr;
     Caption* m_m1 = nullptr;
     FractionSentence* m_sentence = nullptr;  // Label2

@@ -66,11 +66,9 @@ QString shownHint(const std::string& hint)
 }  // namespace
 
 Form8::Form8(ScreenHost& host)
-    : DrillScreen(ScreenId::Form8, host,
-                  {.background = twips(-120, 720, 12105, 8220), .windowColour = menuBackground}),
-      m_drill(random(), feedback())
+    : JudgingScreen(ScreenId::Form8, host,
+                  {.background = twips(-120, 720, 12105, 8220), .windowColour = menuBackground})
 {
-    follow(m_drill);
     new Caption(this, QStringLiteral("Label1"), twips(6585, 1560, 4455, 855),
                 CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Centre},
                 QStringLiteral("اوجد ناتج ما يلي :"));
@@ -150,8 +148,6 @@ Form8::Form8(ScreenHost& host)
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
-
-Form8::~Form8() = default;
 
 QString Form8::emptyAnswerText() { return QStringLiteral("عفواً لم تضع رقما"); }
 QString Form8::emptyAnswerTitle() { return QStringLiteral("رسالة البرنامج"); }

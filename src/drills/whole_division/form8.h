@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <memory>
 
 #include "drills/whole_division/division_drill.h"
 #include "ui/drill_screen.h"
@@ -16,7 +15,7 @@ class QPushButton;
 // figure (dividend under its bar, divisor beside the stroke) with the three
 // red answer boxes and their check buttons, the hint panel, the verdict
 // message and the score panel.
-class Form8 final : public DrillScreen {
+class Form8 final : public JudgingScreen<DivisionDrill> {
     Q_OBJECT
 
 public:
@@ -24,9 +23,6 @@ public:
     using Timer = DivisionDrill::Timer;
 
     explicit Form8(ScreenHost& host);
-    ~Form8() override;
-
-    const DivisionDrill& drill() const { return m_drill; }
 
     // The notice shown when a checked box holds nothing.
     static QString emptyAnswerText();
@@ -36,8 +32,6 @@ private:
     void render() override;
     void submit(Box which);
     AnswerBox* box(Box which) const { return m_boxes[std::size_t(which)]; }
-
-    DivisionDrill m_drill;
 
     Caption* m_dividend = nullptr;
     Caption* m_divisor = nullptr;
