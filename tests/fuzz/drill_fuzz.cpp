@@ -92,7 +92,7 @@ struct Screen {
 // Plays a judging drill, loaded already, through the rest of the script.
 void play(JudgingDrill& drill, const Screen& screen, const Sounds& sounds, Script& script)
 {
-    // The six grade words, and none before the first grading.
+    // The six grade words, and none, which only comes before the first grading.
     static const std::set<std::string> gradeWords{
         "", "ممتاز", "جيد جدا", "جيد", "مقبول", "تدرب أكثر", "راسب ، لماذا ؟ "};
     Boxes typed;
@@ -121,7 +121,9 @@ void play(JudgingDrill& drill, const Screen& screen, const Sounds& sounds, Scrip
               "answers counted without one sound, or a sound without an answer");
         check(!screen.withinBound || screen.withinBound(score), "more answers than can be");
         check(screen.drawsInRange(), "a number shown outside its range");
-        check(gradeWords.count(score.grade()) == 1, "a grade that is no grade word");
+        check(gradeWords.count(score.grade()) == 1 &&
+                  (before.grade().empty() || !score.grade().empty()),
+              "a grade that is no grade word, or none after one was given");
         before = score;
         played = sounds.played;
 
