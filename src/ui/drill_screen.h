@@ -135,10 +135,10 @@ protected:
 
     void load() override
     {
-        act([this] {
-            if constexpr (requires { m_drill.start(); })
-                m_drill.start();
-        });
+        if constexpr (requires { m_drill.start(); })
+            act([this] { m_drill.start(); });
+        else
+            DrillScreen::load();
     }
 
     Drill m_drill;
