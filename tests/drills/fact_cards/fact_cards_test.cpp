@@ -1,31 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/fact_cards/fact_cards.h"
 
-#include <gtest/gtest.h>
-
-#include <vector>
-
-#include "common/random_source.h"
+#include "distribution.h"
 
 namespace {
 
-TEST(FactCards, DrawsBothAgainFromAFreshSeedWhileBIsZeroAndEveryOtherFactEquallyOften)
+TEST(FactCards, ACardShowsItsFactAnyKeyTurnsItOverAndEnterPutsUpTheNext)
 {
-    ScriptedRandomSource script({0.65, 0, 0.3, 0, 0.95, 0.95});  // below(11): 7 0, 3 0, 10 10
-    FactCards scripted(FactKind::Division, script);
-    scripted.drawFact();
-    EXPECT_EQ((std::vector{scripted.a(), scripted.b(), scripted.c(), script.reseedCount()}),
-              (std::vector{10, 10, 100, 3}));
-    ClockRandomSource random(20240612);  // the real source, with a fixed seed
-    FactCards cards(FactKind::Division, random);
-    std::vector<int> count(121);  // of each fact, at a × 11 + b
-    for (int i = 0; i < 33000; ++i) {
+    // Drawn a then b: 7 × 0 and 3 × 0 are drawn again, each time from a fresh seed, and 4 × 3
+    // is kept; the next is 10 × 10.
+    for (const auto& [kind, texts] :
+         {std::pair{FactKind::Division, std::array{"12 ÷ 3=", "4", "100 ÷ 10="}},
+          {FactKind::Multiplication, std::array{"4 × 3=", "12", "10 × 10="}}}) {
+        ScriptedRandomSource random({7.5 / 11, .5 / 11, 3.5 / 11, .5 / 11, 4.5 / 11, 3.5 / 11,
+                                     10.5 / 11, 10.5 / 11});
+        FactCards cards(kind, random);
         cards.drawFact();
-        ++count.at(std::size_t(cards.a() * 11 + cards.b()));
+        EXPECT_TRUE(cards.cardText() == texts[0] && random.reseedCount() == 3) << texts[0];
+        cards.characterTyped(' ');
+        cards.characterTyped(27);  // Escape turns it over like any other key
+        EXPECT_EQ(cards.cardText(), texts[1]);
+        cards.characterTyped(13);  // Enter turns it over and puts up the next question at once
+        EXPECT_EQ(cards.cardText(), texts[2]);
     }
-    // 300 each, give or take 17 by chance, and none with a b of 0.
-    for (std::size_t i = 0; i < count.size(); ++i)
-        EXPECT_NEAR(count[i], i % 11 ? 300 : 0, 70) << i / 11 << " × " << i % 11;
+    // Every a from 0 to 10 with every b from 1 to 10, equally often.
+    std::map<std::pair<int, int>, double> facts;
+    for (int a = 0; a <= 10; ++a)
+        for (int b = 1; b <= 10; ++b)
+            facts[{a, b}] = 1;
+    FactCards cards(FactKind::Division, seededSource);
+    expectDraws(33000, facts, [&] { return cards.drawFact(), std::pair(cards.a(), cards.b()); });
 }
 
 }  // namespace

@@ -1,80 +1,70 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/reciprocal_menu/quotient_choice_drill.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <map>
 
-#include "common/random_source.h"
-#include "scoring/feedback.h"
+#include "distribution.h"
 
 namespace {
 
-// A started drill whose source draws each (kind, first number a) in turn.
+using Drill = QuotientChoiceDrill;
+
+// A started drill over scripted draws, with a copy of it taken at each sound.
 struct Rig final : Feedback {
-    explicit Rig(std::initializer_list<std::pair<int, int>> problems)
-    {
-        std::vector<double> units;
-        for (auto [kind, a] : problems)
-            units.insert(units.end(), {(kind + 0.5) / 6, (a + 0.5) / (kind ? 100 : 10)});
-        random.setValues(units);
-        drill.start();
-    }
-    void play(Verdict) override {}
+    explicit Rig(std::vector<double> units) : random(std::move(units)) { drill.start(); }
+    void play(Verdict verdict) override { played.push_back({verdict, drill}); }
     ScriptedRandomSource random;
-    QuotientChoiceDrill drill{random, *this};
+    Drill drill{random, *this};
+    std::vector<std::pair<Verdict, Drill>> played;
 };
 
-TEST(QuotientChoice, EachKindAtLoadAndLaterWithAWrongThenARightChoice)
+TEST(QuotientChoice, EachKindWithItsButtonsAtLoadAndLaterAndOneJudgedChoicePerDivision)
 {
-    using Options = std::array<int, 3>;
-    // Only kind 0 lays its buttons out anew after the first division.
-    struct Case { int kind, a; const char* question; Options atLoad, later{}; };
-    for (const Case& c : {Case{0, 7, "70÷10=", {700, 7, 70}, {70, 7, 700}},
-                          Case{1, 3, "300÷100=", {30, 300, 3}}, Case{2, 42, "42000÷1000=", {42, 420, 4200}},
-                          Case{3, 1, "1000÷100=", {10, 100, 1000}}, Case{4, 5, "5000÷10=", {50000, 500, 5000}},
-                          Case{5, 99, "990000÷1000=", {99000, 9900, 990}}}) {
+    // The kind and its first number a; the division; the buttons at load and later.
+    struct Case { int kind, a; std::string question; std::array<int, 3> atLoad, later; };
+    const Case cases[] = {{0, 7, "70÷10=", {700, 7, 70}, {70, 7, 700}},
+                          {1, 3, "300÷100=", {30, 300, 3}, {30, 300, 3}},
+                          {2, 42, "42000÷1000=", {42, 420, 4200}, {42, 420, 4200}},
+                          {3, 1, "1000÷100=", {10, 100, 1000}, {10, 100, 1000}},
+                          {4, 5, "5000÷10=", {50000, 500, 5000}, {50000, 500, 5000}},
+                          {5, 99, "990000÷1000=", {99000, 9900, 990}, {99000, 9900, 990}}};
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.question);
-        // Two attempts that draw a 0 come first: both are drawn again, kind and all, on one seed.
-        Rig r({{0, 0}, {3, 0}, {c.kind, c.a}, {c.kind, c.a}});
-        EXPECT_EQ(r.random.reseedCount(), 1);
-        EXPECT_EQ(r.drill.questionText(), c.question);
-        EXPECT_EQ(r.drill.options(), c.atLoad);
-        EXPECT_FALSE(r.drill.choose(-1) || r.drill.choose(3) || !r.drill.optionsEnabled());  // no such button
-        EXPECT_FALSE(r.drill.choose(c.atLoad[0] == r.drill.answer() ? 1 : 0));
-        EXPECT_EQ(r.drill.feedbackText(), "أخطأت الاجابة الصحيحة هي  " + std::to_string(r.drill.answer()));
+        // Two attempts that draw a 0 are drawn again, kind and all, on the one seed.
+        const double kind = (c.kind + .5) / 6, a = (c.a + .5) / (c.kind ? 100 : 10);
+        Rig r({.5 / 6, .5 / 10, 3.5 / 6, .5 / 100, kind, a, kind, a});
+        EXPECT_EQ(std::tuple(r.drill.questionText(), r.drill.options(), r.random.reseedCount()),
+                  std::tuple(c.question, c.atLoad, 1));
+        const auto right = [&](const std::array<int, 3>& options) {
+            return int(std::ranges::find(options, r.drill.answer()) - options.begin());
+        };
+        EXPECT_FALSE(r.drill.choose((right(c.atLoad) + 1) % 3));
+        EXPECT_FALSE(r.drill.choose(right(c.atLoad)));  // during the pause: not judged
+        // At the sound: the correction and its counter, the buttons at rest; no grade, no pause.
+        const Drill& s = r.played.at(0).second;
+        const std::string answer = std::to_string(r.drill.answer());
+        EXPECT_EQ(s.feedbackText(), "أخطأت الاجابة الصحيحة هي  " + answer);
+        EXPECT_TRUE(s.feedbackShown() && s.score().wrongCount() == 1 && !s.optionsEnabled());
+        EXPECT_TRUE(s.score().grade().empty() && !s.timerArmed(Drill::Timer::Timer1));
+        EXPECT_TRUE(r.played.size() == 1 && r.drill.score().grade() == "راسب ، لماذا ؟ ");
         r.drill.nextQuestion();
-        const Options later = c.kind == 0 ? c.later : c.atLoad;
-        EXPECT_EQ(r.drill.options(), later);
-        EXPECT_TRUE(r.drill.choose(int(std::ranges::find(later, r.drill.answer()) - later.begin())));
+        EXPECT_EQ(r.drill.options(), c.later);
+        EXPECT_TRUE(r.drill.optionsEnabled() && !r.drill.feedbackShown());
+        EXPECT_TRUE(r.drill.choose(right(c.later)));
         EXPECT_EQ(r.drill.feedbackText(), "أحسنت إجابة صحيحة ");
+        EXPECT_EQ(r.drill.score().grade(), "تدرب أكثر");  // 1 of 2
     }
-}
-
-TEST(QuotientChoice, KindsAndFirstNumbersAreUniform)
-{
-    Rig silent({{1, 1}});
-    ClockRandomSource random(20240611);  // a fixed seed: the same draws on every run
-    QuotientChoiceDrill drill(random, silent);
-    const int perA[] = {10, 100, 1000, 1000, 1000, 10000};
-    std::map<int, double> kinds, small, large;
-    for (drill.start(); drill.score().questionCount() <= 30000; drill.nextQuestion()) {
-        ++kinds[drill.kind()];
-        ++(drill.kind() ? large : small)[drill.dividend() / perA[drill.kind()]];
-    }
-    const auto chiSquare = [](const std::map<int, double>& counts, auto expected, double sum = 0) {
-        for (auto [value, n] : counts)
-            sum += (n - expected(value)) * (n - expected(value)) / expected(value);
-        return sum;
-    };
-    // Kind 0 loses a tenth of its draws to a 0, the others a hundredth. The bounds are the
-    // one-in-a-thousand tails for 5, 8 and 98 degrees of freedom.
-    EXPECT_LT(chiSquare(kinds, [](int k) { return 30000 * (k ? 0.99 : 0.9) / 5.85; }), 20.5);
-    EXPECT_LT(chiSquare(small, [&](int) { return kinds[0] / 9; }), 26.1);
-    EXPECT_LT(chiSquare(large, [&](int) { return (30000 - kinds[0]) / 99; }), 148.0);
-    EXPECT_TRUE(small.size() == 9 && small.begin()->first == 1 && small.rbegin()->first == 9 &&
-                large.size() == 99 && large.begin()->first == 1 && large.rbegin()->first == 99);
+    // Kind 0 loses a tenth of its draws to a first number of 0, the others a hundredth.
+    const int dividendPerA[] = {10, 100, 1000, 1000, 1000, 10000};
+    std::map<std::pair<int, int>, double> problems;
+    for (int kind = 0; kind < 6; ++kind)
+        for (int a = 1; a < (kind ? 100 : 10); ++a)
+            problems[{kind, a}] = kind ? 1 : 10;
+    Rig quiet({1, 1});
+    Drill d(seededSource, quiet);
+    expectDraws(30000, problems, [&] {
+        return d.start(), std::pair(d.kind(), d.dividend() / dividendPerA[d.kind()]);
+    });
 }
 
 }  // namespace
