@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <numeric>
@@ -309,7 +310,21 @@ TEST(SoundWithoutServer, DecoderRefusesWhatCannotBeAFeedbackSound)
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);  // unless the caller chose a platform
+    // Nothing of the caller's session may reach the player, libpulse or Qt: no server, sink,
+    // latency, cookie or client.conf of its own (PULSE_*, and the X display's properties), no
+    // sound theme and no platform but offscreen. What they keep goes to the test's own folder.
+    std::vector<std::string> names;  // unset afterwards: unsetenv moves the entries of environ
+    for (char** entry = environ; *entry != nullptr; ++entry)
+        names.emplace_back(*entry, std::strcspn(*entry, "="));
+    for (const std::string& name : names)
+        if (name.starts_with("PULSE_") || name == "DISPLAY" || name == "WAYLAND_DISPLAY")
+            unsetenv(name.c_str());
+    for (const auto& [name, value] :
+         {std::pair{"QT_QPA_PLATFORM", std::string("offscreen")}, {"HOME", tmp()},
+          {"XDG_CONFIG_HOME", tmp()}, {"XDG_RUNTIME_DIR", tmp()},  // mkdtemp made it private
+          {"XDG_DATA_HOME", tmp("nothing")}, {"XDG_DATA_DIRS", tmp("nothing")},
+          {"PULSE_CLIENTCONFIG", writeFile("client.conf", "")}})
+        setenv(name, value.c_str(), 1);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
