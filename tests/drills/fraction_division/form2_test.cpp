@@ -154,21 +154,4 @@ TEST_F(Form2Test, HelpFollowsTheStepsInTypeItFillsAndANewQuestionStartsAfresh)
     EXPECT_EQ(text(S2, "Label6"), "عدد الأسئلة :  9");
 }
 
-TEST_F(Form2Test, ComingBackFindsTheScreenAsItWasLeftItsTimersHavingRunMeanwhile)
-{
-    open(S2);
-    solveUpTo(2);
-    click(S2, "step3");  // both boxes empty: two crosses
-    click(S2, "Label7");  // الواجهة leads to the reciprocal menu
-    EXPECT_TRUE(shown(ScreenId::Form5));
-    type(S2, "txtb2", "5");
-    tick(S2, "hide3");  // fires while the screen is hidden
-    navigator.goTo(ScreenId::Form5, ScreenId::Form7);
-    click(ScreenId::Form7, "Command1");
-    EXPECT_TRUE(shown(S2));
-    EXPECT_EQ(texts(S2, {"b1", "txtb2", "step3", "Label6"}),
-              QStringList({"3", "", "اختبار الاجابة", "عدد الأسئلة :  5"}));
-    EXPECT_EQ(mark("imgb2"), "");
-}
-
 }  // namespace
