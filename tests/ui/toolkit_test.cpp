@@ -40,29 +40,29 @@ TEST(Caption, WidensInsteadOfCuttingAndShrinksOnlyPastItsRoom)
     // The designed box, the alignment, the room (empty: the window), the text; the left edge
     // it ends at, or which of its designed edges it keeps, and whether it keeps its 21 px type.
     constexpr int centre = -1, rightEdge = -2;
-    const struct { QRect box; Align align; QRect room; QString text; int left; bool designedType; } cases[] = {
+    const std::tuple<QRect, Align, QRect, QString, int, bool> cases[] = {
         {{300, 10, 60, 25}, Align::Right, {}, longText, rightEdge, true},  // widens leftwards
         {{170, 50, 60, 25}, Align::Centre, {}, longText, centre, true},  // widens about its centre
-        {{10, 70, 60, 25}, Align::Right, {}, longText, 0, true},     // slides along the edge
-        {{300, 10, 60, 25}, Align::Right, {}, shortText, 300, true},  // the designed box
+        {{10, 70, 60, 25}, Align::Right, {}, longText, 0, true},         // slides along the edge
+        {{300, 10, 60, 25}, Align::Right, {}, shortText, 300, true},     // the designed box
         {{300, 10, 60, 25}, Align::Right, {250, 0, 150, 100}, longText, 250, false},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.box.x() << " " << c.text.size());
-        Caption caption(&window, "caption", c.box, CaptionLook{15.75, true, Qt::black, c.align}, c.text);
-        caption.setRoom(c.room);
+    for (const auto& [box, align, room, text, left, designedType] : cases) {
+        SCOPED_TRACE(testing::Message() << box.x() << " " << text.size());
+        Caption caption(&window, "caption", box, CaptionLook{15.75, true, Qt::black, align}, text);
+        caption.setRoom(room);
         const QFontMetrics metrics(caption.font());
         EXPECT_GE(caption.width(), metrics.horizontalAdvance(caption.text()));
         EXPECT_GE(caption.height(), metrics.height());
-        EXPECT_TRUE((c.room.isEmpty() ? window.rect() : c.room).contains(caption.geometry()));
-        EXPECT_NEAR(caption.geometry().center().y(), c.box.center().y(), 1);
-        if (c.left == centre)
-            EXPECT_NEAR(caption.geometry().center().x(), c.box.center().x(), 1);
-        else if (c.left == rightEdge)
-            EXPECT_EQ(caption.geometry().right(), c.box.right());
+        EXPECT_TRUE((room.isEmpty() ? window.rect() : room).contains(caption.geometry()));
+        EXPECT_NEAR(caption.geometry().center().y(), box.center().y(), 1);
+        if (left == centre)
+            EXPECT_NEAR(caption.geometry().center().x(), box.center().x(), 1);
+        else if (left == rightEdge)
+            EXPECT_EQ(caption.geometry().right(), box.right());
         else
-            EXPECT_EQ(caption.geometry().left(), c.left);
-        EXPECT_EQ(caption.font().pixelSize() == 21, c.designedType);
+            EXPECT_EQ(caption.geometry().left(), left);
+        EXPECT_EQ(caption.font().pixelSize() == 21, designedType);
     }
 }
 
@@ -159,13 +159,10 @@ TEST(RightToLeft, IsolatesRunsOfDigitsAndLatinThatBlanksJoin)
     const QString rlm(QChar(0x200F)), lri(QChar(0x2066)), pdi(QChar(0x2069));
     const std::pair<QString, QString> cases[] = {
         {"الهاتف : 0100 555 000", rlm + "الهاتف : " + lri + "0100 555 000" + pdi},
-        {"info@example.org", rlm + lri + "info@example.org" + pdi},
         {"Noto Naskh ", rlm + lri + "Noto Naskh" + pdi + " "},
         // Single numbers and words need nothing; signs end a run.
         {"70÷10=", rlm + "70÷10="},
-        {"12 ÷ 3=", rlm + "12 ÷ 3="},
         {"جميع الحقوق محفوظة 2026", rlm + "جميع الحقوق محفوظة 2026"},
-        {"عدد الأسئلة :  7", rlm + "عدد الأسئلة :  7"},
         {"", ""},
     };
     for (const auto& [text, shown] : cases)

@@ -5,18 +5,12 @@
 // services replaced by fakes that record what they were asked, and the ways a
 // pupil reaches and works a screen.
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
-#include <memory>
-#include <ostream>
-#include <vector>
 
 #include "app/navigator.h"
 #include "app/screens.h"
@@ -25,7 +19,10 @@
 #include "ui/drill_screen.h"
 
 // Lets GoogleTest print Qt texts and screens readably.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 inline void PrintTo(ScreenId id, std::ostream* out) { *out << screenName(id).toStdString(); }
 
 // The draw that makes below(n) give `value`.
@@ -73,22 +70,32 @@ struct Program {
 
     bool shown(ScreenId screen)
     {
-        ScreenWindow* window = navigator.screen(screen);
-        return window && window->isVisible();
+        return navigator.screen(screen) && navigator.screen(screen)->isVisible();
     }
 
-    // What a control shows: a caption's text (nothing while hidden), a box's
-    // text, a button's caption.
+    bool visible(ScreenId screen, const char* name) { return control(screen, name)->isVisible(); }
+    QString focused(ScreenId screen)
+    {
+        QWidget* focused = navigator.screen(screen)->focusWidget();
+        return focused ? focused->objectName() : QString();
+    }
+
+    // What a control shows: nothing while it is hidden, else a caption's or a box's text, or
+    // what a button or picture says to a screen reader.
     QString text(ScreenId screen, const char* name)
     {
-        if (auto* caption = control<Caption>(screen, name))
-            return caption->isVisible() ? caption->caption() : QString();
-        if (auto* box = control<QLineEdit>(screen, name))
+        QWidget* widget = control(screen, name);
+        if (!widget)
+            return QStringLiteral("(no %1)").arg(name);
+        if (!widget->isVisible())
+            return {};
+        if (auto* caption = qobject_cast<Caption*>(widget))
+            return caption->caption();
+        if (auto* box = qobject_cast<QLineEdit*>(widget))
             return box->text();
-        if (auto* box = control<QPlainTextEdit>(screen, name))
+        if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
             return box->toPlainText();
-        auto* other = control(screen, name);
-        return other ? other->accessibleName() : QStringLiteral("(no %1)").arg(name);
+        return widget->accessibleName();
     }
     QStringList texts(ScreenId screen, std::initializer_list<const char*> names)
     {
@@ -161,7 +168,7 @@ struct Program {
 class ScreenTest : public ::testing::Test, public Program {};
 
 // Every screen of the program, and those that judge answers.
-inline const ScreenId everyScreen[] = {ScreenId::Form1, ScreenId::Form7, ScreenId::Form5,
+inline const ScreenId everyScreen[] = {ScreenId::Form1,  ScreenId::Form7, ScreenId::Form5,
                                        ScreenId::Form12, ScreenId::Form2, ScreenId::Form3,
-                                       ScreenId::Form4, ScreenId::Form6, ScreenId::Form8,
-                                       ScreenId::Form9, ScreenId::Form10};
+                                       ScreenId::Form4,  ScreenId::Form6, ScreenId::Form8,
+                                       ScreenId::Form9,  ScreenId::Form10};
