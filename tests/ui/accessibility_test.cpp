@@ -43,7 +43,8 @@ TEST(Accessibility, EveryShownControlHasARoleAndAName)
             QAccessibleInterface* parent = control->parent();
             if (!parent || parent->indexOfChild(control) < 0)
                 continue;
-            EXPECT_TRUE(control->role() != QAccessible::NoRole && control->role() != QAccessible::Client &&
+            EXPECT_TRUE(control->role() != QAccessible::NoRole &&
+                        control->role() != QAccessible::Client &&
                         !control->text(QAccessible::Name).trimmed().isEmpty())
                 << screenName(screen).toStdString() << " " << widget->objectName().toStdString()
                 << ": role " << control->role();

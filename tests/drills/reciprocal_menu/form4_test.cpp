@@ -12,7 +12,8 @@ TEST_F(Form4Test, AWrongClickThePauseWhileHiddenThenARightOneFromTheKeyboard)
     fakes.draws = {4.5 / 6, 0.055, 0.5 / 6, 0.75, 0.5, 0.5};  // 5000÷10=, 70÷10=, 50000÷100=
     navigator.showScreen(ScreenId::Form5);
     navigator.goTo(ScreenId::Form5, S4);  // as the menu's hidden option would
-    EXPECT_EQ(texts(S4, {"Label2", "Command1", "Command2", "Command3", "Label6", "Label4", "Label9", "Label3"}),
+    EXPECT_EQ(texts(S4, {"Label2", "Command1", "Command2", "Command3", "Label6", "Label4", "Label9",
+                         "Label3"}),
               QStringList({"5000÷10=", "50000", "500", "5000", "عدد الأسئلة :  1",
                            " عدد الاجابات الصحيحة : 0", "التقدير", ""}));
     // The message and the count show before the sound, the grade and the pause after it.
