@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <map>
 
 #include "common/random_source.h"
@@ -22,20 +23,34 @@ template <typename Cell, typename Draw>
 void expectDraws(int n, const std::map<Cell, double>& weights, Draw draw)
 {
     seededSource = ClockRandomSource(20240611);
-    std::map<Cell, double> stray;  // what was drawn, until matched with an expected cell
+    std::map<Cell, double> seen;
     for (int i = 0; i < n; ++i)
-        ++stray[draw()];
+        ++seen[draw()];
     double total = 0, chiSquare = 0;
     for (const auto& [cell, weight] : weights)
         total += weight;
     int missing = 0;
     for (const auto& [cell, weight] : weights) {
-        const double expected = n * weight / total, seen = stray[cell];
-        chiSquare += (seen - expected) * (seen - expected) / expected;
-        missing += stray.extract(cell).mapped() == 0;
+        const double expected = n * weight / total, count = seen[cell];
+        chiSquare += (count - expected) * (count - expected) / expected;
+        missing += count == 0;
     }
-    EXPECT_TRUE(stray.empty() && missing == 0)
-        << missing << " cells never drawn; drawn, unexpected: " << testing::PrintToString(stray);
+    EXPECT_TRUE(missing == 0 && seen.size() == weights.size())
+        << missing << " cells never drawn; drawn: " << testing::PrintToString(seen);
     const double k = double(weights.size() - 1), z = 3.0902;  // the normal's upper 0.1 % point
     EXPECT_LT(chiSquare, k * std::pow(1 - 2 / (9 * k) + z * std::sqrt(2 / (9 * k)), 3));
+}
+
+// The pairs (a, b) with a from a0 to a1 and b from b0 to b1, each weighted by `weight` (all
+// alike by default); a pair of weight 0 is left out.
+inline std::map<std::pair<int, int>, double> pairs(
+    int a0, int a1, int b0, int b1,
+    const std::function<double(int, int)>& weight = [](int, int) { return 1.0; })
+{
+    std::map<std::pair<int, int>, double> cells;
+    for (int a = a0; a <= a1; ++a)
+        for (int b = b0; b <= b1; ++b)
+            if (weight(a, b) > 0)
+                cells[{a, b}] = weight(a, b);
+    return cells;
 }

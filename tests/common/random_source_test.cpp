@@ -5,8 +5,6 @@
 
 #include <set>
 
-namespace {
-
 // How often each value comes up is checked on the drills' own draws, which all go through
 // below(); here, what no count of draws shows.
 TEST(ClockRandomSource, ReseedsNeverRepeatASequence)
@@ -20,5 +18,3 @@ TEST(ClockRandomSource, ReseedsNeverRepeatASequence)
             firsts.insert(source.nextUnit());
     EXPECT_EQ(firsts.size(), 900u);
 }
-
-}  // namespace

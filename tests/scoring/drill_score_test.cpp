@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <tuple>
 
 TEST(DrillScore, GradesRoundHalfToEvenAfterDividingFirstByTheRulesDenominator)
 {
     const std::string excellent = "ممتاز", veryGood = "جيد جدا", good = "جيد", fair = "مقبول",
                       practise = "تدرب أكثر", failed = "راسب ، لماذا ؟ ";
-    struct Case { std::int64_t correct, total; int percent; const std::string& word; };
-    const Case cases[] = {
+    // clang-format off
+    const std::tuple<std::int64_t, std::int64_t, int, const std::string&> cases[] = {
         // Each grade threshold from both sides; 89.5, 87.5, 62.5 and 49.5 go to the even side.
         {1, 1, 100, excellent}, {179, 200, 90, excellent}, {17, 19, 89, veryGood},
         {7, 8, 88, veryGood}, {159, 200, 80, veryGood}, {79, 100, 79, good}, {7, 10, 70, good},
@@ -22,26 +22,23 @@ TEST(DrillScore, GradesRoundHalfToEvenAfterDividingFirstByTheRulesDenominator)
         // retried); counts beyond 2^31.
         {23, 40, 57, practise}, {109, 200, 55, practise}, {9, 7, 129, excellent},
         {3'000'000'000, 4'000'000'000, 75, good}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(roundedPercent(c.correct, c.total), c.percent) << c.correct << " / " << c.total;
-        EXPECT_EQ(gradeWord(c.percent), c.word) << c.percent;
+    // clang-format on
+    for (const auto& [correct, total, percent, word] : cases) {
+        EXPECT_EQ(roundedPercent(correct, total), percent) << correct << " / " << total;
+        EXPECT_EQ(gradeWord(percent), word) << percent;
     }
-    // 3 right of 4 attempts and 2 questions: 75 by attempts, 150 by questions.
+    // 3 right of 4 attempts and 2 questions: 75 by attempts, 150 by questions. The panel's
+    // first texts differ from its later ones: a leading blank and one before the 0, two
+    // blanks, no number and no hamza; then two blanks before each count.
     DrillScore perAttempt(GradingRule::PerAttempt), perQuestion(GradingRule::PerQuestion);
-    for (DrillScore* score : {&perAttempt, &perQuestion}) {
-        score->countQuestions(2);
-        score->recordCorrect(3);
-        score->recordWrong(1);
-        score->regrade();
-    }
-    EXPECT_TRUE(perAttempt.gradeText() == good && perQuestion.gradeText() == excellent);
-    // The panel's first texts differ from its later ones: a leading blank and one before the
-    // 0, two blanks, no number and no hamza; then two blanks before each count.
-    DrillScore fresh(GradingRule::PerQuestion);
-    EXPECT_EQ(fresh.correctText() + fresh.wrongText() + fresh.questionText() + fresh.gradeText(),
-              " عدد الاجابات الصحيحة : 0" "عدد الاجابات الخاطئة :  0" "عدد الاسئلة" "التقدير");
-    EXPECT_EQ(perQuestion.correctText() + perQuestion.wrongText() + perQuestion.questionText(),
-              "عدد الاجابات الصحيحة :  3" "عدد الاجابات الخاطئة :  1" "عدد الأسئلة :  2");
+    const auto panel = [](const DrillScore& s) {
+        return s.correctText() + "|" + s.wrongText() + "|" + s.questionText() + "|" + s.gradeText();
+    };
+    EXPECT_EQ(panel(perQuestion),
+              " عدد الاجابات الصحيحة : 0|عدد الاجابات الخاطئة :  0|عدد الاسئلة|التقدير");
+    for (DrillScore* score : {&perAttempt, &perQuestion})
+        score->countQuestions(2), score->recordCorrect(3), score->recordWrong(1), score->regrade();
+    EXPECT_EQ(perAttempt.gradeText(), good);
+    EXPECT_EQ(panel(perQuestion),
+              "عدد الاجابات الصحيحة :  3|عدد الاجابات الخاطئة :  1|عدد الأسئلة :  2|ممتاز");
 }
-
-}  // namespace
