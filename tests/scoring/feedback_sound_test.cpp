@@ -112,7 +112,7 @@ protected:
     {
         // Its runtime and state files go to the temp folder, and it sees nothing of the caller's
         // environment but PATH. It goes into the background once it is ready, leaving its
-        // process id in pulse/pid.
+        // process id in pulse/pid, its socket in pulse/native.
         const std::string dir = tmp("server");
         const std::string command =
             "mkdir " + dir + " && cd " + dir +
@@ -121,9 +121,8 @@ protected:
             " -L 'module-null-sink sink_name=testsink rate=48000 channels=2'"
             " -L 'module-null-sink sink_name=keeper'"
             " -L 'module-loopback source=testsink.monitor sink=keeper latency_msec=20'"
-            " -L \"module-native-protocol-unix auth-anonymous=1 auth-cookie-enabled=0"
-            " socket=$PWD/native\" 2>>out.log";
-        if (std::system(command.c_str()) == 0 && std::filesystem::exists(dir + "/native")) {
+            " -L 'module-native-protocol-unix auth-anonymous=1 auth-cookie-enabled=0' 2>>out.log";
+        if (std::system(command.c_str()) == 0 && std::filesystem::exists(dir + "/pulse/native")) {
             std::ifstream(dir + "/pulse/pid") >> s_pid;
             // The sink's first 2 s block was rendered before the keeper lowered its latency.
             std::this_thread::sleep_for(2100ms);
@@ -142,7 +141,7 @@ protected:
             GTEST_SKIP() << "pulseaudio is not installed (a PipeWire desktop has none to start)";
         ASSERT_GT(s_pid, 0) << "pulseaudio is installed but did not start:\n"
                             << std::ifstream(tmp("server/out.log")).rdbuf();
-        setenv("PULSE_SERVER", ("unix:" + tmp("server/native")).c_str(), 1);
+        setenv("PULSE_SERVER", ("unix:" + tmp("server/pulse/native")).c_str(), 1);
     }
 
     static inline pid_t s_pid = -1;
