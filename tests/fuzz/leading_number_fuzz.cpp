@@ -21,10 +21,11 @@ static std::string expectedNumber(std::string_view input)
     std::string text(input);
     std::erase_if(text, [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
     // "&H" and hexadecimal digits, "&O" and octal digits, or a sign, digits with a point that
-    // has a digit beside it, and an exponent with a digit.
-    static const std::regex number("&[hH]([0-9a-fA-F]*)|&[oO]([0-7]*)|"
-                                   "[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?");
-    std::smatch match;  // with no number at the start no group matches, and "" reads 0
+    // has a digit beside it, and an exponent with a digit; or else nothing, which strtod reads
+    // as 0. So the pattern matches at the start of any text.
+    static const std::regex number("(?:&[hH]([0-9a-fA-F]*)|&[oO]([0-7]*)|"
+                                   "[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?)?");
+    std::smatch match;
     std::regex_search(text, match, number, std::regex_constants::match_continuous);
     if (!match[2].matched)
         return match[1].matched ? "0x0" + match.str(1) : match.str();
