@@ -33,7 +33,7 @@
 #include "drills/whole_division/division_drill.h"
 
 // Stops the run and names the check that failed.
-#define CHECK(holds) (holds) ? void() : (std::fprintf(stderr, "%s\n", #holds), std::abort())
+#define CHECK(holds) (holds) ? void() : (std::fprintf(stderr, "failed: %s\n", #holds), std::abort())
 
 namespace {
 
@@ -136,8 +136,8 @@ void drive(Harness& h)
     start(drill);
     Boxes typed;
     bool running[timers] = {};
-    DrillScore was = drill.score();
-    for (int sounds = h.sounds;; was = drill.score(), sounds = h.sounds) {
+    // What each operation is checked against: the score and the sounds before it.
+    for (auto [was, sounds] = std::pair(drill.score(), h.sounds);;) {
         for (const auto [kind, target] : drill.takeRequests()) {
             // The last two kinds are for timers.
             CHECK(in({target}, 0, (kind >= ScreenRequest::Kind::StartTimer ? timers : boxes) - 1));
@@ -148,11 +148,12 @@ void drive(Harness& h)
         CHECK(is.correctCount() >= was.correctCount() && is.wrongCount() >= was.wrongCount() &&
               is.questionCount() >= was.questionCount());
         const std::int64_t counted = answers(is) - answers(was);
-        CHECK(h.sounds - sounds == (counted > 0) && counted <= perCheck && within(drill, is));
-        CHECK(drawn(drill));
+        CHECK(h.sounds - sounds == (counted > 0) && counted <= perCheck);
+        CHECK(within(drill, is) && drawn(drill));
         CHECK(grades.contains(is.grade()) && (was.grade().empty() || !is.grade().empty()));
         if (h.at == h.end)
             return;
+        was = is, sounds = h.sounds;
         const int op = h.byte(), which = op >> 2;
         // A one-shot timer has stopped by the time its tick runs.
         if (op % 4 == 0 && std::exchange(running[which % timers], false))
