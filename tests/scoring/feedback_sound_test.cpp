@@ -15,7 +15,6 @@
 #include <signal.h>
 
 #include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <future>
@@ -235,7 +234,7 @@ int main(int argc, char** argv)
          {"PATH=" + path, "QT_QPA_PLATFORM=offscreen"s, "HOME=" + tmp(), "XDG_CONFIG_HOME=" + tmp(),
           "XDG_RUNTIME_DIR=" + tmp(), "XDG_DATA_HOME=" + tmp("nothing"),
           "XDG_DATA_DIRS=" + tmp("theme"), "PULSE_CLIENTCONFIG=" + writeFile("client.conf", "")})
-        putenv(strdup(entry.c_str()));  // the environment keeps the copy
+        setenv(entry.substr(0, entry.find('=')).c_str(), entry.c_str() + entry.find('=') + 1, 1);
     QApplication app(argc, argv);
     const int result = RUN_ALL_TESTS();
     std::filesystem::remove_all(tmp());
