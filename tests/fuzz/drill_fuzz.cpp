@@ -13,14 +13,12 @@
 // What must hold, whatever the drill's rules: no counter drops; right and wrong answers grow
 // only in an operation that played exactly one sound, and a sound is never played without an
 // answer counted; answers stay within what the screen can count; every number shown is in its
-// range; the grade is a grade word or none; and the drill asks only for boxes and timers that
-// its screen has.
+// range; the grade is a grade word or none, and none only until the first grading; and the
+// drill asks only for boxes and timers that its screen has.
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <random>
 #include <set>
 #include <string>
@@ -34,23 +32,21 @@
 #include "drills/reciprocal_menu/reciprocal_mark_drill.h"
 #include "drills/whole_division/division_drill.h"
 
+// Stops the run and names the check that failed.
+#define CHECK(holds) (holds) ? void() : (std::fprintf(stderr, "failed: %s\n", #holds), std::abort())
+
 namespace {
 
-void check(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "fuzz check failed: %s\n", what);
-        std::abort();
-    }
-}
+// Whether every number of `n` is from `a` to `b`.
+bool in(std::initializer_list<int> n, int a, int b) { return std::min(n) >= a && std::max(n) <= b; }
 
-bool in(int n, int low, int high) { return n >= low && n <= high; }
+std::int64_t answers(const DrillScore& s) { return s.correctCount() + s.wrongCount(); }
 
-// The input read front to back; past its end every byte reads 0.
-struct Script {
-    const std::uint8_t* at;
-    const std::uint8_t* end;
-
+// The input, read front to back and past its end as zeros; the drills' chances, replayed from
+// the seed it holds; and the sounds they play, counted. A re-seed goes on with the sequence: the
+// real source's, which every draw starts with, would cost more than the rest of an input.
+struct Harness final : RandomSource, Feedback {
+    Harness(const std::uint8_t* data, std::size_t size) : at(data), end(data + size) {}
     std::uint8_t byte() { return at < end ? *at++ : 0; }
     // A length byte, then that many bytes of any text.
     std::string text()
@@ -59,188 +55,138 @@ struct Script {
         at += n;
         return std::string(at - n, at);
     }
-};
-
-// The drills' chances, replayed from the input's seed. A re-seed goes on with the sequence:
-// the real source's, which every draw starts with, would cost more than the rest of an input.
-struct Random final : RandomSource {
-    explicit Random(std::uint64_t seed) : engine(seed) {}
     double nextUnit() override { return double(engine() >> 11) * 0x1p-53; }
     void reseed() override {}
+    void play(Verdict) override { ++sounds; }
+
+    const std::uint8_t *at, *end;
     std::mt19937_64 engine;
+    int sounds = 0;
 };
 
-struct Sounds final : Feedback {
-    void play(Verdict) override { ++played; }
-    int played = 0;
-};
-
-// What the boxes hold, in the order of the drill's Box enum; no screen has more than seven.
+// What the boxes hold, in the order of the drill's Box enum; no screen has more boxes, nor more
+// timers, than the fraction division's.
 using Boxes = FractionDivisionDrill::BoxTexts;
-using Kind = ScreenRequest::Kind;
 
-// A drill's screen as the harness plays it.
-struct Screen {
-    int boxes, timers;
-    int perCheck;  // the most answers one check counts: one, or each box of a step
-    std::function<void(int button, const Boxes&)> press;  // the button `button` picks
-    std::function<void(int timer)> tick;
-    std::function<bool()> drawsInRange;  // every number shown is in its range
-    std::function<bool(const DrillScore&)> withinBound;  // none where any count can happen
-};
-
-// Plays a judging drill, loaded already, through the rest of the script.
-void play(JudgingDrill& drill, const Screen& screen, const Sounds& sounds, Script& script)
+// Each drill as its screen drives it: how the screen starts it; its buttons, picked by any
+// number; its timers' ticks; whether every number it shows is in its range; and how far its
+// counters may go.
+//
+// The fraction division: steps 1 to 4 and numbers that are none. A box checked again counts
+// again, so its counters have no bound.
+void start(FractionDivisionDrill& d) { d.load(); }
+void press(FractionDivisionDrill& d, int b, const Boxes& t)
 {
-    // The six grade words, and none, which only comes before the first grading.
-    static const std::set<std::string> gradeWords{
-        "", "ممتاز", "جيد جدا", "جيد", "مقبول", "تدرب أكثر", "راسب ، لماذا ؟ "};
-    Boxes typed;
-    // Which timers run; no screen has more than the fraction division's five.
-    std::array<bool, FractionDivisionDrill::timerCount> running{};
-    DrillScore before = drill.score();
-    int played = 0;
-    for (;;) {
-        for (const auto [kind, target] : drill.takeRequests()) {
-            const bool toBox = kind == Kind::EmptyBox || kind == Kind::FocusBox;
-            check(in(target, 0, (toBox ? screen.boxes : screen.timers) - 1),
-                  "a request for a box or timer the screen does not have");
-            if (kind == Kind::EmptyBox)
-                typed[std::size_t(target)].clear();
-            else if (!toBox)
-                running[std::size_t(target)] = kind == Kind::StartTimer;
-        }
-        const DrillScore& score = drill.score();
-        check(score.correctCount() >= before.correctCount() &&
-                  score.wrongCount() >= before.wrongCount() &&
-                  score.questionCount() >= before.questionCount(),
-              "a counter dropped");
-        const std::int64_t answers = score.correctCount() + score.wrongCount() -
-                                     before.correctCount() - before.wrongCount();
-        check(sounds.played - played == (answers > 0 ? 1 : 0) && answers <= screen.perCheck,
-              "answers counted without one sound, or a sound without an answer");
-        check(!screen.withinBound || screen.withinBound(score), "more answers than can be");
-        check(screen.drawsInRange(), "a number shown outside its range");
-        check(gradeWords.count(score.grade()) == 1 &&
-                  (before.grade().empty() || !score.grade().empty()),
-              "a grade that is no grade word, or none after one was given");
-        before = score;
-        played = sounds.played;
+    b % 3 == 0 ? d.pressStep(b / 3 % 7 - 1, t) : b % 3 == 1 ? d.newQuestion() : d.toggleHelp();
+}
+void tick(FractionDivisionDrill& d, int t) { t == 0 ? d.timer1Fired() : d.clearMarks(t); }
+bool drawn(const FractionDivisionDrill& d) { return in({d.b1(), d.m1(), d.b2(), d.m2()}, 1, 10); }
+bool within(FractionDivisionDrill&, const auto&) { return true; }
 
-        if (script.at == script.end)
-            return;
-        const std::uint8_t op = script.byte();
-        const int which = op >> 2;
-        std::string& box = typed[std::size_t(which % std::max(screen.boxes, 1))];
-        switch (op & 3) {
-        case 0:
-            // A one-shot timer has stopped by the time its tick runs.
-            if (std::exchange(running[std::size_t(which % screen.timers)], false))
-                screen.tick(which % screen.timers);
-            break;
-        case 1: box = script.text(); break;
-        case 2: box = std::to_string(script.byte()); break;  // a number typed in digits
-        default: screen.press(which, typed); break;
-        }
-    }
+// On the reciprocal and quotient screens one timer brings the next question, and a question
+// takes one answer, which it counts as it is drawn.
+void start(auto& quiz) { quiz.start(); }
+void tick(auto& quiz, int) { quiz.nextQuestion(); }
+bool within(auto&, const auto& s) { return answers(s) <= s.questionCount(); }
+
+void press(ReciprocalEntryDrill& d, int, const Boxes& t) { d.submit(t[0], t[1]); }
+bool drawn(const ReciprocalEntryDrill& d) { return in({d.b1(), d.m1()}, 1, 20); }
+
+// "Wrong" marked on a pair like 7/7 and 7/7 counts nothing and plays nothing.
+void press(ReciprocalMarkDrill& d, int b, const Boxes&) { d.mark(b & 1); }
+bool drawn(const ReciprocalMarkDrill& d)
+{
+    return in({d.b1(), d.m1(), d.b2()}, 1, 20) && in({d.m2()}, 1, 40);
 }
 
-// On the reciprocal and quotient screens a question takes one answer, and the next question
-// comes only after it.
-bool oneAnswerPerQuestion(const DrillScore& s)
+// Options 0 to 2, and numbers that are no option.
+void press(QuotientChoiceDrill& d, int b, const Boxes&) { d.choose(b % 5 - 1); }
+bool drawn(const QuotientChoiceDrill& d)
 {
-    return s.correctCount() + s.wrongCount() <= s.questionCount();
+    const auto [o1, o2, o3] = d.options();
+    return in({d.dividend()}, 10, 990000) && in({o1, o2, o3}, 1, 990000) &&
+           std::set{10, 100, 1000}.contains(d.divisor());
+}
+
+// The whole division: three steps a problem, each right once; a wrong try may be made again
+// and again.
+void start(DivisionDrill&) {}
+void press(DivisionDrill& d, int b, const Boxes& t)
+{
+    if (b % 5 < 2)
+        return b % 5 == 0 ? d.requestProblem() : d.toggleHelp();
+    const int k = b % 5 - 2;
+    k == 0 ? d.submitQuotient(t[0]) : k == 1 ? d.submitProduct(t[1]) : d.submitRemainder(t[2]);
+}
+void tick(DivisionDrill& d, int t) { t == 0 ? d.drawProblem() : d.hideFeedback(); }
+bool drawn(const DivisionDrill& d)
+{
+    return !d.problemDrawn() || (in({d.dividend()}, 1, 89) && in({d.divisor()}, 2, 9));
+}
+bool within(DivisionDrill&, const auto& s) { return s.correctCount() <= 3 * s.questionCount(); }
+
+// Plays a judging drill through the rest of the input as a screen with `boxes` boxes and
+// `timers` timers, on which one check counts at most `perCheck` answers.
+template <typename Drill, int boxes, int timers, int perCheck>
+void drive(Harness& h)
+{
+    static const std::set<std::string> grades{"",      "ممتاز",     "جيد جدا",        "جيد",
+                                              "مقبول", "تدرب أكثر", "راسب ، لماذا ؟ "};
+    Drill drill(h, h);
+    start(drill);
+    Boxes typed;
+    bool running[timers] = {};
+    // What each operation is checked against: the score and the sounds before it.
+    for (auto [was, sounds] = std::pair(drill.score(), h.sounds);;) {
+        for (const auto [kind, target] : drill.takeRequests()) {
+            // The last two kinds are for timers.
+            CHECK(in({target}, 0, (kind >= ScreenRequest::Kind::StartTimer ? timers : boxes) - 1));
+            if (kind >= ScreenRequest::Kind::StartTimer)
+                running[target] = kind == ScreenRequest::Kind::StartTimer;
+        }
+        const DrillScore& is = drill.score();
+        CHECK(is.correctCount() >= was.correctCount() && is.wrongCount() >= was.wrongCount() &&
+              is.questionCount() >= was.questionCount());
+        const std::int64_t counted = answers(is) - answers(was);
+        CHECK(h.sounds - sounds == (counted > 0) && counted <= perCheck);
+        CHECK(within(drill, is) && drawn(drill));
+        CHECK(grades.contains(is.grade()) && (was.grade().empty() || !is.grade().empty()));
+        if (h.at == h.end)
+            return;
+        was = is, sounds = h.sounds;
+        const int op = h.byte(), which = op >> 2;
+        // A one-shot timer has stopped by the time its tick runs.
+        if (op % 4 == 0 && std::exchange(running[which % timers], false))
+            tick(drill, which % timers);
+        else if (op % 4 == 1 || op % 4 == 2)  // any text, or a number typed in digits
+            typed[which % std::max(boxes, 1)] = op % 4 == 1 ? h.text() : std::to_string(h.byte());
+        else if (op % 4 == 3)
+            press(drill, which, typed);
+    }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    Script script{data, data + size};
-    const int pick = script.byte() % 7;
+    Harness h(data, size);
+    const int pick = h.byte() % 7;
     std::uint64_t seed = 0;
     for (int i = 0; i < 8; ++i)
-        seed = seed << 8 | script.byte();
-    Random random(seed);
-    Sounds sounds;
-    if (pick == 0) {
-        FractionDivisionDrill d(random, sounds);
-        d.load();
-        const auto press = [&](int b, const Boxes& typed) {
-            if (b % 3 == 0)
-                d.pressStep(b / 3 % 7 - 1, typed);  // steps 1 to 4, and numbers that are none
-            else
-                b % 3 == 1 ? d.newQuestion() : d.toggleHelp();
-        };
-        const auto drawn = [&] {
-            return !d.problemDrawn() ||
-                   (in(d.b1(), 1, 10) && in(d.m1(), 1, 10) && in(d.b2(), 1, 10) &&
-                    in(d.m2(), 1, 10) && d.b1() != d.m1() && d.b2() != d.m2());
-        };
-        // A box checked again counts again: no bound.
-        play(d, {7, 5, 2, press, [&](int t) { t == 0 ? d.timer1Fired() : d.clearMarks(t); },
-                 drawn, nullptr},
-             sounds, script);
-    } else if (pick == 1) {
-        ReciprocalEntryDrill d(random, sounds);
-        d.start();
-        play(d, {2, 1, 1, [&](int, const Boxes& typed) { d.submit(typed[0], typed[1]); },
-                 [&](int) { d.nextQuestion(); },
-                 [&] { return in(d.b1(), 1, 20) && in(d.m1(), 1, 20); }, oneAnswerPerQuestion},
-             sounds, script);
-    } else if (pick == 2) {
-        ReciprocalMarkDrill d(random, sounds);
-        d.start();
-        const auto drawn = [&] {
-            return in(d.b1(), 1, 20) && in(d.m1(), 1, 20) && in(d.b2(), 1, 20) &&
-                   in(d.m2(), 1, 40);
-        };
-        // "Wrong" marked on a pair like 7/7 and 7/7 counts nothing and plays nothing.
-        play(d, {0, 1, 1, [&](int b, const Boxes&) { d.mark(b & 1); },
-                 [&](int) { d.nextQuestion(); }, drawn, oneAnswerPerQuestion},
-             sounds, script);
-    } else if (pick == 3) {
-        QuotientChoiceDrill d(random, sounds);
-        d.start();
-        const auto drawn = [&] {
-            return in(d.dividend(), 10, 990000) && std::set{10, 100, 1000}.count(d.divisor()) &&
-                   std::ranges::all_of(d.options(), [](int n) { return in(n, 1, 990000); });
-        };
-        // Options 0 to 2, and numbers that are no option.
-        play(d, {0, 1, 1, [&](int b, const Boxes&) { d.choose(b % 5 - 1); },
-                 [&](int) { d.nextQuestion(); }, drawn, oneAnswerPerQuestion},
-             sounds, script);
-    } else if (pick == 4) {
-        DivisionDrill d(random, sounds);
-        const auto press = [&](int b, const Boxes& typed) {
-            switch (b % 5) {
-            case 0: d.requestProblem(); break;
-            case 1: d.toggleHelp(); break;
-            case 2: d.submitQuotient(typed[0]); break;
-            case 3: d.submitProduct(typed[1]); break;
-            default: d.submitRemainder(typed[2]); break;
-            }
-        };
-        const auto drawn = [&] {
-            return !d.problemDrawn() || (in(d.dividend(), 1, 89) && in(d.divisor(), 2, 9));
-        };
-        // Three steps a problem, each right once; a wrong try may be made again and again.
-        const auto bound = [](const DrillScore& s) {
-            return s.correctCount() <= 3 * s.questionCount();
-        };
-        play(d, {3, 2, 1, press, [&](int t) { t == 0 ? d.drawProblem() : d.hideFeedback(); },
-                 drawn, bound},
-             sounds, script);
-    } else {
-        // The fact cards keep no score: a card drawn as the screen loads, then any key.
-        FactCards cards(pick == 5 ? FactKind::Division : FactKind::Multiplication, random);
-        cards.drawFact();
-        for (;;) {
-            check(in(cards.a(), 0, 10) && in(cards.b(), 1, 10), "a fact outside its ranges");
-            if (script.at == script.end)
-                break;
-            cards.characterTyped(script.byte());
-        }
+        seed = seed << 8 | h.byte();
+    h.engine.seed(seed);
+    // The screens with their boxes, their timers and the most answers one check counts.
+    static constexpr void (*drills[])(Harness&) = {
+        drive<FractionDivisionDrill, 7, 5, 2>, drive<ReciprocalEntryDrill, 2, 1, 1>,
+        drive<ReciprocalMarkDrill, 0, 1, 1>, drive<QuotientChoiceDrill, 0, 1, 1>,
+        drive<DivisionDrill, 3, 2, 1>};
+    if (pick < 5)
+        return drills[pick](h), 0;
+    // The fact cards keep no score: a card drawn as the screen loads, then any key.
+    FactCards cards(pick == 5 ? FactKind::Division : FactKind::Multiplication, h);
+    for (cards.drawFact();; cards.characterTyped(h.byte())) {
+        CHECK(in({cards.a()}, 0, 10) && in({cards.b()}, 1, 10));
+        if (h.at == h.end)
+            return 0;
     }
-    return 0;
 }
