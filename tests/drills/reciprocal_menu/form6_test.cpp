@@ -19,10 +19,6 @@ protected:
         for (int b1 = 1; b1 <= 20; ++b1)
             for (int m1 = 1; m1 <= 20; ++m1)
                 fakes.draws.insert(fakes.draws.end(), {drawOf(b1, 21), drawOf(m1, 21)});
-        enter();
-    }
-    void enter()
-    {
         navigator.showScreen(ScreenId::Form7);
         click(ScreenId::Form7, "Command2");
         click(ScreenId::Form5, "Label2");
@@ -34,10 +30,9 @@ TEST_F(Form6Test, APupilAnswersByKeyboardAloneAndThePauseTakesNoKeyOfItsOwn)
     EXPECT_EQ(texts(S6, {"b1", "m1", "Label6", "Label3"}),
               QStringList({"3", "8", "عدد الأسئلة :  1", ""}));
     EXPECT_EQ(focused(S6), "txtb1");
-    for (Qt::Key pressed : {Qt::Key_8, Qt::Key_1, Qt::Key_Backspace, Qt::Key_Tab})
+    for (Qt::Key pressed :
+         {Qt::Key_8, Qt::Key_1, Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_3, Qt::Key_Return})
         key(S6, pressed);
-    key(S6, Qt::Key_3);
-    key(S6, Qt::Key_Return);
     EXPECT_EQ(texts(S6, {"Label3", "Label4", "Label9"}),
               QStringList({"أحسنت إجابة صحيحة ", "عدد الاجابات الصحيحة :  1", "ممتاز"}));
     EXPECT_EQ(timer(S6, "Timer1")->interval(), 2500);
@@ -55,12 +50,7 @@ TEST_F(Form6Test, APupilAnswersByKeyboardAloneAndThePauseTakesNoKeyOfItsOwn)
     key(S6, Qt::Key_Return);
     EXPECT_EQ(texts(S6, {"Label3", "Label5", "Label9"}),
               QStringList({"أخطأت", "عدد الاجابات الخاطئة :  1", "تدرب أكثر"}));
-    click(S6, "Label7");
-    tick(S6, "Timer1");  // the pause ends while the screen is hidden
-    enter();
-    EXPECT_EQ(texts(S6, {"b1", "txtb1", "Label5", "Label6"}),
-              QStringList({"6", "", "عدد الاجابات الخاطئة :  1", "عدد الأسئلة :  3"}));
-    EXPECT_EQ(focused(S6), "txtb1");
+    tick(S6, "Timer1");
     key(S6, Qt::Key_Escape);
     EXPECT_TRUE(navigator.programEnded());
 }
