@@ -6,9 +6,7 @@
 
 #include "../ui/ui_test_support.h"
 #include "app/exercise_menu.h"
-#include "app/reciprocal_menu.h"
 #include "app/splash_screen.h"
-#include "ui/shapes.h"
 
 namespace {
 
@@ -70,8 +68,6 @@ TEST_F(FrameTest, EscapeAndExitEndTheProgramOnlyWhereTheyShouldAndADoubleClickSt
         else
             program.click(screen, "Label7");
         EXPECT_EQ(program.navigator.programEnded(), ends);
-        program.navigator.showScreen(S::Form12);  // nothing shows once the program has ended
-        EXPECT_EQ(program.shown(S::Form12), !ends);
     }
     // A double-click on Form2's الواجهة: the second click comes while the reciprocal menu has
     // only just shown, where its خروج and الواجهة stand, and lands on neither.
@@ -121,26 +117,6 @@ TEST_F(FrameTest, SiblingProgramsStartFromTheProgramFolderAndAFailedStartIsTold)
     real.launchSibling("/nonexistent/", "brogram/velmora.exe");
     ASSERT_EQ(fakes.notices.size(), 1u);
     EXPECT_TRUE(fakes.notices[0].contains("/nonexistent/brogram/velmora.exe"));
-}
-
-TEST_F(FrameTest, ReciprocalMenuLightsFramesUntilThePointerCrossesTheBackground)
-{
-    navigator.showScreen(S::Form5);
-    EXPECT_FALSE(control(S::Form5, "Label3")->isVisible());  // the hidden option
-    // Where the pointer goes, and the frames Shape1, Shape2, Shape3 lit afterwards; the hidden
-    // option's frame is lit from the start.
-    const std::pair<const char*, const char*> moves[] = {
-        {"Label3", "001"}, {"Image1", "000"}, {"Label1", "100"}, {"Label4", "110"},
-        {"Label5", "110"}, {"Label7", "110"}, {"Image1", "000"}, {"Label2", "100"}};
-    const QColor light = ReciprocalMenu::highlightColour();
-    for (const auto& [over, expected] : moves) {
-        if (control(S::Form5, over)->isVisible())
-            QTest::mouseMove(control(S::Form5, over), QPoint(2, 2));
-        QString lit;
-        for (const char* frame : {"Shape1", "Shape2", "Shape3"})
-            lit += QString::number(control<FilledShape>(S::Form5, frame)->fill() == light);
-        EXPECT_EQ(lit, expected) << over;
-    }
 }
 
 }  // namespace

@@ -15,17 +15,15 @@ using S = ScreenId;
 void bringUp(Program& p, S screen)
 {
     p.open(screen);
-    if (screen == S::Form2) {
+    if (screen == S::Form2)
         for (const char* control : {"Comhelp", "step1", "step1"})
             p.click(S::Form2, control);
-    }
-    if (screen == S::Form8) {
-        p.type(S::Form8, "Txtnatj1", "8");
-        p.click(S::Form8, "enter1");
-        p.type(S::Form8, "Txtnatj2", "40");
-        p.click(S::Form8, "enter2");
-        p.click(S::Form8, "Comhelp");
-    }
+    if (screen != S::Form8)
+        return;
+    for (const auto& [box, typed, button] :
+         {std::tuple{"Txtnatj1", "8", "enter1"}, {"Txtnatj2", "40", "enter2"}})
+        p.type(S::Form8, box, typed), p.click(S::Form8, button);
+    p.click(S::Form8, "Comhelp");
 }
 
 TEST(Accessibility, EveryShownControlHasARoleAndAName)

