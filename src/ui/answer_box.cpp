@@ -152,7 +152,6 @@ AnswerBox::AnswerBox(QWidget* parent, const QString& name, const QRect& box,
                      const AnswerBoxLook& look, const QString& accessibleName)
     : QLineEdit(parent),
       m_digitsOnly(look.digitsOnly),
-      m_characterLimit(look.maxLength),
       m_designedType(typeface::arabic(look.points, look.bold))
 {
     setObjectName(name);
@@ -160,7 +159,7 @@ AnswerBox::AnswerBox(QWidget* parent, const QString& name, const QRect& box,
     setLayoutDirection(Qt::RightToLeft);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);  // centred by fitType's top margin
     setFont(m_designedType);
-    setValidator(new CharacterLimit(m_characterLimit, this));
+    setValidator(new CharacterLimit(look.maxLength, this));
     setGeometry(box);
     QPalette colours = palette();
     colours.setColor(QPalette::Text, look.colour);

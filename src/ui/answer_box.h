@@ -31,13 +31,6 @@ public:
     AnswerBox(QWidget* parent, const QString& name, const QRect& box, const AnswerBoxLook& look,
               const QString& accessibleName);
 
-    void setLocked(bool locked) { setReadOnly(locked); }
-    bool locked() const { return isReadOnly(); }
-
-    // The most characters the box holds. QLineEdit::maxLength() counts UTF-16
-    // units, which would split an emoji, so it is left unlimited.
-    int characterLimit() const { return m_characterLimit; }
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -46,6 +39,5 @@ private:
     void fitType();
 
     bool m_digitsOnly;
-    int m_characterLimit;
     QFont m_designedType;
 };

@@ -44,8 +44,6 @@ public:
     void setCaption(const QString& text);
     QString caption() const { return m_caption; }
 
-    QRect designedGeometry() const { return m_designed; }
-
     // Where the letters of the caption fall, in its parent's coordinates.
     QRect inkRect() const;
     // Sets the caption up or down so that the middle of its letters stands at

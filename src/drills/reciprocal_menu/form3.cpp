@@ -12,11 +12,14 @@
 #include "ui/screen_host.h"
 #include "ui/shapes.h"
 
-QColor Form3::plainColour()
-{
-    // The desktop's window-background colour is the palette's base colour.
-    return QApplication::palette().color(QPalette::Base);
-}
+namespace {
+
+// A mark's box under the pointer, and its plain colour: the desktop's window background, which
+// is the palette's base colour.
+const QColor litColour(192, 192, 255);
+QColor plainColour() { return QApplication::palette().color(QPalette::Base); }
+
+}  // namespace
 
 Form3::Form3(ScreenHost& host)
     : JudgingScreen(ScreenId::Form3, host,
@@ -68,7 +71,7 @@ Form3::Form3(ScreenHost& host)
     auto light = [this](FilledShape* box) {
         return [this, box] {
             if (m_drill.marksEnabled())
-                box->setFill(litColour());
+                box->setFill(litColour);
         };
     };
     using OnBox = std::pair<Caption*, FilledShape*>;

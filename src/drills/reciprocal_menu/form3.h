@@ -21,11 +21,6 @@ class Form3 final : public JudgingScreen<ReciprocalMarkDrill> {
 public:
     explicit Form3(ScreenHost& host);
 
-    // A mark's box under the pointer, and its plain colour: the desktop's
-    // window background.
-    static QColor litColour() { return QColor(192, 192, 255); }
-    static QColor plainColour();
-
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 

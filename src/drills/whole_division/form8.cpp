@@ -176,7 +176,7 @@ void Form8::render()
     for (int i = 0; i < 3; ++i) {
         const Box which = Box(i);
         box(which)->setVisible(m_drill.boxShown(which));
-        box(which)->setLocked(m_drill.boxLocked(which));
+        box(which)->setReadOnly(m_drill.boxLocked(which));
         m_checkButtons[std::size_t(i)]->setVisible(m_drill.checkButtonShown(which));
     }
     m_minus->setVisible(m_drill.subtractionShown());
