@@ -19,10 +19,7 @@
 #include "ui/drill_screen.h"
 
 // Lets GoogleTest print Qt texts and screens readably.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 inline void PrintTo(ScreenId id, std::ostream* out) { *out << screenName(id).toStdString(); }
 
 // The draw that makes below(n) give `value`.
