@@ -47,10 +47,6 @@ TEST_F(Form6Test, APupilAnswersByKeyboardAloneAndThePauseTakesNoKeyOfItsOwn)
     EXPECT_EQ(texts(S6, {"b1", "m1", "txtb1", "txtm1", "Label3", "Label6"}),
               QStringList({"20", "4", "", "", "", "عدد الأسئلة :  2"}));
     EXPECT_EQ(focused(S6), "txtb1");
-    key(S6, Qt::Key_Return);
-    EXPECT_EQ(texts(S6, {"Label3", "Label5", "Label9"}),
-              QStringList({"أخطأت", "عدد الاجابات الخاطئة :  1", "تدرب أكثر"}));
-    tick(S6, "Timer1");
     key(S6, Qt::Key_Escape);
     EXPECT_TRUE(navigator.programEnded());
 }
