@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/reciprocal_menu/reciprocal_entry_drill.h"
 
-#include "distribution.h"
 #include "judging.h"
 
 TEST(ReciprocalEntry, OneAnswerPerFractionItsVerdictBeforeTheSoundThenEmptyBoxesForTheNext)

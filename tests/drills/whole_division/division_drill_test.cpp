@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/whole_division/division_drill.h"
 
-#include <algorithm>
-
-#include "distribution.h"
 #include "judging.h"
 
 namespace {
