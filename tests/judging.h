@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/random_source.h"
+#include "distribution.h"  // each drill test also checks its draws
 #include "scoring/judging_drill.h"
 
 // What the drill has asked of its screen since last taken, in order: e to empty a box, f to

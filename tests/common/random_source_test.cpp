@@ -12,9 +12,8 @@ TEST(ClockRandomSource, ReseedsNeverRepeatASequence)
     // Two clock sources re-seeded in a tight loop, mostly within one clock tick, and a fixed
     // seed: the first draws after every re-seed all differ.
     std::set<double> firsts;
-    for (ClockRandomSource source :
-         {ClockRandomSource(), ClockRandomSource(), ClockRandomSource(1)})
-        for (int i = 0; i < 300; ++i, source.reseed())
-            firsts.insert(source.nextUnit());
+    for (ClockRandomSource s : {ClockRandomSource(), ClockRandomSource(), ClockRandomSource(1)})
+        for (int i = 0; i < 300; ++i, s.reseed())
+            firsts.insert(s.nextUnit());
     EXPECT_EQ(firsts.size(), 900u);
 }

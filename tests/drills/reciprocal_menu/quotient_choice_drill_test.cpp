@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/reciprocal_menu/quotient_choice_drill.h"
 
-#include "distribution.h"
 #include "judging.h"
 
 TEST(QuotientChoice, EachKindWithItsButtonsAtLoadAndLaterAndOneJudgedChoicePerDivision)
@@ -17,10 +16,8 @@ TEST(QuotientChoice, EachKindWithItsButtonsAtLoadAndLaterAndOneJudgedChoicePerDi
         {4, 5, "5000÷10=", {50000, 500, 5000}, {50000, 500, 5000}, 1},
         {5, 99, "990000÷1000=", {99000, 9900, 990}, {99000, 9900, 990}, 2}};
     // clang-format on
-    std::map<int, int> dividendPerA;
     for (const auto& [kind, a, question, atLoad, later, right] : cases) {
         SCOPED_TRACE(question);
-        dividendPerA[kind] = std::stoi(question) / a;
         // Two attempts that draw a 0 are drawn again, kind and all, on the one seed.
         const double k = (kind + .5) / 6, first = (a + .5) / (kind ? 100 : 10);
         Rig<QuotientChoiceDrill> r({.5 / 6, .5 / 10, 3.5 / 6, .5 / 100, k, first, k, first});
@@ -40,10 +37,11 @@ TEST(QuotientChoice, EachKindWithItsButtonsAtLoadAndLaterAndOneJudgedChoicePerDi
         EXPECT_TRUE(r.drill.choose(right));
         EXPECT_EQ(seen(r.drill), "أحسنت إجابة صحيحة |1|1|تدرب أكثر|s0x0s0");  // 1 of 2
     }
-    // Kind 0 loses a tenth of its draws to a first number of 0, the others a hundredth.
+    // Kind 0 loses a tenth of its draws to a first number of 0, the others a hundredth. The
+    // dividend is a times 10, 100, 1000, 1000, 1000 or 10000 by kind, as in the table.
+    const int times[] = {10, 100, 1000, 1000, 1000, 10000};
     Rig<QuotientChoiceDrill> quiet({});
     QuotientChoiceDrill d(seededSource, quiet);
-    expectDraws(
-        30000, pairs(0, 5, 1, 99, [](int kind, int a) { return kind ? 1 : (a < 10) * 10; }),
-        [&] { return d.start(), std::pair(d.kind(), d.dividend() / dividendPerA[d.kind()]); });
+    expectDraws(30000, pairs(0, 5, 1, 99, [](int kind, int a) { return kind ? 1 : (a < 10) * 10; }),
+                [&] { return d.start(), std::pair(d.kind(), d.dividend() / times[d.kind()]); });
 }

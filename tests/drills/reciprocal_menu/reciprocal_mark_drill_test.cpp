@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/reciprocal_menu/reciprocal_mark_drill.h"
 
-#include "distribution.h"
 #include "judging.h"
 
 using O = MarkOutcome;
