@@ -43,14 +43,8 @@ TEST(BadInput, AMegabytePastedIntoAnyBoxIsHeldWholeOrCutAtACharacterAndJudged)
     }
 }
 
-// Each screen with a timer: what arms it, and what its tick changes where the pupil looks.
-struct Armed {
-    S screen;
-    std::function<void(Program&)> arm;
-    const char* timer;
-    const char* control;
-    const char* after;
-};
+// Each screen with a timer: what arms it, the timer, and the control whose text its tick sets.
+using Armed = std::tuple<S, std::function<void(Program&)>, const char*, const char*, const char*>;
 const Armed armedTimers[] = {
     {S::Form2, [](Program& p) { p.click(S::Form2, "step1"), p.click(S::Form2, "step1"); }, "hide1",
      "imgm1", ""},
@@ -69,31 +63,31 @@ TEST(BadInput, ATimerArmedWhenItsScreenIsLeftOrTheProgramEndsHarmsNothing)
     // Left for the menu while the tick comes, then back; or the program ended by Escape on the
     // screen, by "خروج" on the menu it was left for, or by closing the last screen.
     enum class End { None, Escape, Exit, Close };
-    for (const Armed& c : armedTimers) {
+    for (const auto& [screen, arm, timer, control, after] : armedTimers) {
         for (End end : {End::None, End::Escape, End::Exit, End::Close}) {
-            SCOPED_TRACE(testing::Message() << testing::PrintToString(c.screen) << int(end));
+            SCOPED_TRACE(testing::Message() << testing::PrintToString(screen) << int(end));
             Program p;
-            p.open(c.screen);
-            c.arm(p);
+            p.open(screen);
+            arm(p);
             if (end == End::None || end == End::Exit)
-                p.navigator.goTo(c.screen, S::Form7);
+                p.navigator.goTo(screen, S::Form7);
             if (end == End::None) {
-                p.tick(c.screen, c.timer);
-                p.navigator.goTo(S::Form7, c.screen);
-                EXPECT_TRUE(p.shown(c.screen));
-                EXPECT_EQ(p.text(c.screen, c.control), c.after);
+                p.tick(screen, timer);
+                p.navigator.goTo(S::Form7, screen);
+                EXPECT_TRUE(p.shown(screen));
+                EXPECT_EQ(p.text(screen, control), after);
                 continue;
             }
             if (end == End::Escape)
-                p.key(c.screen, Qt::Key_Escape);
+                p.key(screen, Qt::Key_Escape);
             if (end == End::Exit)
                 p.click(S::Form7, "Label7");
             if (end == End::Close)
-                p.navigator.screen(c.screen)->close();
+                p.navigator.screen(screen)->close();
             // Form6 hands no key to its own handling while its verdict shows.
-            const bool ends = !(c.screen == S::Form6 && end == End::Escape);
+            const bool ends = !(screen == S::Form6 && end == End::Escape);
             EXPECT_EQ(p.navigator.programEnded(), ends);
-            EXPECT_EQ(p.timer(c.screen, c.timer)->isActive(), !ends);
+            EXPECT_EQ(p.timer(screen, timer)->isActive(), !ends);
         }
     }
 }
