@@ -104,8 +104,8 @@ Memory soak(int n, const std::function<void()>& answer)
 
 void printMemoryHeader(const char* what)
 {
-    std::printf("%-27s %8s %10s %10s %10s %8s %10s %8s\n", what, "answers", "before KiB",
-                "at 1/10", "after", "growth", "since 1/10", "seconds");
+    std::printf("%-27s %8s %10s %10s %10s %8s %10s %8s\n", what, "answers", "before KiB", "at 1/10",
+                "after", "growth", "since 1/10", "seconds");
 }
 
 void printMemory(const QString& name, int n, const Memory& m)
@@ -242,8 +242,7 @@ void answerForm2(Program& p, Pupil& pupil)
         p.click(S::Form2, button(step));  // opens the step
     for (const QString& box : boxes[step - 1]) {
         if (!box.isEmpty() && p.control<QLineEdit>(S::Form2, box)->text().isEmpty())
-            p.type(S::Form2, box, step == 2 ? pupil.sign()
-                                            : pupil.number(1, step == 4 ? 100 : 10));
+            p.type(S::Form2, box, step == 2 ? pupil.sign() : pupil.number(1, step == 4 ? 100 : 10));
     }
     p.click(S::Form2, button(step));
     p.tick(S::Form2, QStringLiteral("hide%1").arg(step));
@@ -326,9 +325,13 @@ void screenRuns(int answers, Stopwatch& watch)
         {S::Form4, {{S::Form7, "Command2"}, {S::Form5, ""}}, "Label7", answerForm4},
         {S::Form6, {{S::Form7, "Command2"}, {S::Form5, "Label2"}}, "Label7", answerForm6},
         {S::Form8, {{S::Form7, ""}}, "Label7", answerForm8},
-        {S::Form9, {{S::Form7, "Command4"}}, "Label7",
+        {S::Form9,
+         {{S::Form7, "Command4"}},
+         "Label7",
          [](Program& p, Pupil&) { answerFactCard(p, S::Form9); }},
-        {S::Form10, {{S::Form7, "Command5"}}, "Label7",
+        {S::Form10,
+         {{S::Form7, "Command5"}},
+         "Label7",
          [](Program& p, Pupil&) { answerFactCard(p, S::Form10); }},
     };
     std::printf("\nScreens: resident memory over %d answers on each drill screen\n", answers);
@@ -534,8 +537,7 @@ Memory factCards(int n, FactKind kind)
 void logicRuns(int answers)
 {
     Pupil pupil;
-    std::printf("\nLogic: resident memory over %d answers on each drill's logic alone\n",
-                answers);
+    std::printf("\nLogic: resident memory over %d answers on each drill's logic alone\n", answers);
     printMemoryHeader("drill");
     printMemory("FractionDivisionDrill", answers, fractionDivision(answers, pupil));
     printMemory("ReciprocalEntryDrill", answers,

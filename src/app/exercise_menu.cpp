@@ -55,9 +55,8 @@ ExerciseMenu::ExerciseMenu(Navigator& navigator)
         button->setVisible(entry.shown);
         inTabOrder(button);
     }
-    QPushButton* about = makeButton(this, QStringLiteral("Command8"),
-                                    twips(1680, 7560, 1455, 495), QStringLiteral("عن البرنامج"),
-                                    typeface::controlDefault());
+    QPushButton* about = makeButton(this, QStringLiteral("Command8"), twips(1680, 7560, 1455, 495),
+                                    QStringLiteral("عن البرنامج"), typeface::controlDefault());
     inTabOrder(about);
     auto* exit = new Caption(this, QStringLiteral("Label7"), twips(2040, 8280, 735, 420),
                              CaptionLook{18, true, Qt::white, CaptionLook::Align::Centre},

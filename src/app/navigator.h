@@ -61,7 +61,8 @@ public:
     void showNotice(QWidget* over, const QString& title, const QString& text) override;
     std::unique_ptr<RandomSource> makeRandomSource() override;
 
-    using NoticeShower = std::function<void(QWidget* over, const QString& title, const QString& text)>;
+    using NoticeShower =
+        std::function<void(QWidget* over, const QString& title, const QString& text)>;
     void setSoundPlayer(std::function<void(Verdict)> player);
     void setRandomSourceMaker(std::function<std::unique_ptr<RandomSource>()> maker);
     void setLauncher(std::function<bool(const QString& program)> launcher);

@@ -6,12 +6,12 @@
 #include "app/navigator.h"
 #include "app/reciprocal_menu.h"
 #include "app/splash_screen.h"
-#include "drills/fraction_division/form2.h"
-#include "drills/reciprocal_menu/form6.h"
-#include "drills/reciprocal_menu/form4.h"
-#include "drills/whole_division/form8.h"
 #include "drills/fact_cards/fact_card_screen.h"
+#include "drills/fraction_division/form2.h"
 #include "drills/reciprocal_menu/form3.h"
+#include "drills/reciprocal_menu/form4.h"
+#include "drills/reciprocal_menu/form6.h"
+#include "drills/whole_division/form8.h"
 
 namespace {
 

@@ -35,10 +35,7 @@ constexpr std::string_view kBlanks = " \t\n";
 constexpr std::string_view kHexDigits = "0123456789abcdefABCDEF";
 constexpr std::string_view kOctalDigits = "01234567";
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The text without its blanks. Most answers have none inside and are read where they stand.
 std::string_view withoutBlanks(std::string_view text, std::string& storage)
@@ -104,8 +101,8 @@ bool isBeyondLargest(std::string_view number)
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     const std::size_t first = mantissa.find_first_not_of("0.");
     // The number lies in [10^(magnitude - 1), 10^magnitude).
-    std::int64_t magnitude = first < point ? std::int64_t(point - first)
-                                           : -std::int64_t(first - point - 1);
+    std::int64_t magnitude =
+        first < point ? std::int64_t(point - first) : -std::int64_t(first - point - 1);
     if (letter < number.size()) {
         std::string_view exponent = number.substr(letter + 1);
         const bool negative = exponent.front() == '-';
@@ -134,8 +131,8 @@ double readDecimal(std::string_view text)
         return 0.0;
     }
     double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value,
-                                        std::chars_format::general);
+    const auto result =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         const std::string_view number(text.data(), std::size_t(result.ptr - text.data()));
         value = isBeyondLargest(number) ? std::numeric_limits<double>::infinity() : 0.0;

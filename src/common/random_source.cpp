@@ -35,29 +35,20 @@ std::uint64_t startEntropy()
         std::random_device device;
         entropy = (static_cast<std::uint64_t>(device()) << 32) ^ device();
     } catch (...) {
-        entropy = static_cast<std::uint64_t>(
-            std::chrono::system_clock::now().time_since_epoch().count());
+        entropy =
+            static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
         entropy ^= reinterpret_cast<std::uintptr_t>(&entropy);
     }
     return entropy;
 }
 
-std::uint32_t low(std::uint64_t value)
-{
-    return static_cast<std::uint32_t>(value);
-}
+std::uint32_t low(std::uint64_t value) { return static_cast<std::uint32_t>(value); }
 
-std::uint32_t high(std::uint64_t value)
-{
-    return static_cast<std::uint32_t>(value >> 32);
-}
+std::uint32_t high(std::uint64_t value) { return static_cast<std::uint32_t>(value >> 32); }
 
 }  // namespace
 
-ClockRandomSource::ClockRandomSource() : m_entropy(startEntropy())
-{
-    reseed();
-}
+ClockRandomSource::ClockRandomSource() : m_entropy(startEntropy()) { reseed(); }
 
 ClockRandomSource::ClockRandomSource(std::uint64_t seed)
     : m_engine(seed), m_entropy(seed), m_fixedSeed(true)
@@ -78,17 +69,20 @@ void ClockRandomSource::reseed()
     // A source made with a fixed seed leaves the clocks out, so a whole run
     // of draws and re-seeds repeats exactly.
     ++m_reseeds;
-    const auto steady = m_fixedSeed ? 0 : static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
-    const auto wall = m_fixedSeed ? 0 : static_cast<std::uint64_t>(
-        std::chrono::system_clock::now().time_since_epoch().count());
-    std::seed_seq sequence{low(steady),    high(steady),    low(wall),       high(wall),
+    const auto steady = m_fixedSeed
+                            ? 0
+                            : static_cast<std::uint64_t>(
+                                  std::chrono::steady_clock::now().time_since_epoch().count());
+    const auto wall = m_fixedSeed
+                          ? 0
+                          : static_cast<std::uint64_t>(
+                                std::chrono::system_clock::now().time_since_epoch().count());
+    std::seed_seq sequence{low(steady),    high(steady),    low(wall),      high(wall),
                            low(m_entropy), high(m_entropy), low(m_reseeds), high(m_reseeds)};
     m_engine.seed(sequence);
 }
 
-ScriptedRandomSource::ScriptedRandomSource(std::vector<double> values)
-    : m_values(std::move(values))
+ScriptedRandomSource::ScriptedRandomSource(std::vector<double> values) : m_values(std::move(values))
 {
 }
 

@@ -120,7 +120,4 @@ std::string DrillScore::questionText() const
     return "عدد الأسئلة :  " + std::to_string(m_questions);
 }
 
-std::string DrillScore::gradeText() const
-{
-    return m_grade.empty() ? "التقدير" : m_grade;
-}
+std::string DrillScore::gradeText() const { return m_grade.empty() ? "التقدير" : m_grade; }

@@ -126,8 +126,7 @@ private:
     // Gives the loop thread the lock until a callback or the next tick wakes us.
     void wait() { pa_threaded_mainloop_wait(m_loop); }
 
-    static void wakeOnTick(pa_mainloop_api* api, pa_time_event* event, const timeval*,
-                           void* loop);
+    static void wakeOnTick(pa_mainloop_api* api, pa_time_event* event, const timeval*, void* loop);
     static void wakeOnContext(pa_context*, void* loop) { wake(loop); }
     static void wakeOnStream(pa_stream*, void* loop) { wake(loop); }
     static void wakeOnWritable(pa_stream*, size_t, void* loop) { wake(loop); }
@@ -194,8 +193,8 @@ PlayResult PulsePlayer::play(const DecodedSound& sound)
     if (result != PlayResult::Played) {
         return result;
     }
-    const auto length = std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double>(sound.seconds()));
+    const auto length =
+        std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(sound.seconds()));
     const Clock::time_point heardBy = Clock::now() + length + m_deadlines.beyondLength;
     result = writeAll(sound, heardBy);
     return result == PlayResult::Played ? drain(heardBy) : result;
@@ -217,8 +216,7 @@ bool PulsePlayer::start()
     return m_tick != nullptr && m_context != nullptr;
 }
 
-void PulsePlayer::wakeOnTick(pa_mainloop_api* api, pa_time_event* event, const timeval*,
-                             void* loop)
+void PulsePlayer::wakeOnTick(pa_mainloop_api* api, pa_time_event* event, const timeval*, void* loop)
 {
     wake(loop);
     timeval due{};
@@ -252,8 +250,7 @@ PlayResult PulsePlayer::connect(Clock::time_point deadline)
 PlayResult PulsePlayer::openStream(const DecodedSound& sound, Clock::time_point deadline)
 {
     // Every input format was decoded to float, so one sample format serves them all.
-    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, uint32_t(sound.rate),
-                              uint8_t(sound.channels)};
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, uint32_t(sound.rate), uint8_t(sound.channels)};
     pa_channel_map map{};
     pa_channel_map_init_extend(&map, unsigned(sound.channels), PA_CHANNEL_MAP_DEFAULT);
     m_stream = pa_stream_new(m_context, "feedback", &format, &map);
@@ -266,8 +263,8 @@ PlayResult PulsePlayer::openStream(const DecodedSound& sound, Clock::time_point 
     const auto unset = uint32_t(-1);
     const pa_buffer_attr buffer{unset, uint32_t(pa_usec_to_bytes(kTargetLatencyUsec, &format)),
                                 unset, unset, unset};
-    if (pa_stream_connect_playback(m_stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY,
-                                   nullptr, nullptr) < 0) {
+    if (pa_stream_connect_playback(m_stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
+                                   nullptr) < 0) {
         return PlayResult::StreamFailed;
     }
     for (;;) {
@@ -348,7 +345,7 @@ PlayResult PulsePlayer::drain(Clock::time_point deadline)
     }
     if (result == PlayResult::Played && pa_operation_get_state(operation) != PA_OPERATION_DONE) {
         result = streamTrouble() == PlayResult::NoServer ? PlayResult::NoServer
-                                                          : PlayResult::StreamFailed;
+                                                         : PlayResult::StreamFailed;
     }
     pa_operation_unref(operation);
     return result;

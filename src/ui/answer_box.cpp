@@ -50,10 +50,7 @@ QList<qsizetype> characterBounds(const QString& text)
 // more than any box can show whole.
 constexpr qsizetype widthSample = 4096;
 
-qsizetype characterCount(const QString& text)
-{
-    return characterBounds(text).size() - 1;
-}
+qsizetype characterCount(const QString& text) { return characterBounds(text).size() - 1; }
 
 // Whether QLineEdit draws the text whole in this type inside the room (its
 // contents rectangle), and with what top margin the text's ink is centred.

@@ -4,10 +4,10 @@
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QGlyphRun>
-#include <QRawFont>
-#include <QTextLayout>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QRawFont>
+#include <QTextLayout>
 
 #include "ui/geometry.h"
 #include "ui/type_face.h"
@@ -115,8 +115,8 @@ Caption::Caption(QWidget* parent, const QString& name, const QRect& designed,
     colours.setColor(QPalette::WindowText, look.colour);
     setPalette(colours);
     // Right-aligned in a right-to-left widget: Qt::AlignLeading is the right edge.
-    setAlignment((look.align == CaptionLook::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeading)
-                 | Qt::AlignTop);
+    setAlignment((look.align == CaptionLook::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeading) |
+                 Qt::AlignTop);
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
     setGeometry(designed);
@@ -220,7 +220,9 @@ QRect Caption::inkRect() const
     const QRectF area = contentsRect();
     const qreal spare = area.width() - line.naturalTextWidth();
     const qreal left = m_look.align == CaptionLook::Align::Centre ? spare / 2 : spare;
-    return glyphInk(layout).translated(QPointF(pos()) + area.topLeft() + QPointF(left, 0)).toAlignedRect();
+    return glyphInk(layout)
+        .translated(QPointF(pos()) + area.topLeft() + QPointF(left, 0))
+        .toAlignedRect();
 }
 
 QRectF glyphInk(const QTextLayout& layout)

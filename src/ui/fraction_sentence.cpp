@@ -29,8 +29,11 @@ struct FractionSentence::Placement {
 FractionSentence::FractionSentence(QWidget* screen, const QString& name, const QRect& designed,
                                    const QString& sentence, const CaptionLook& look,
                                    std::vector<Fraction> fractions)
-    : QLabel(sentence, screen), m_designed(designed), m_colour(look.colour),
-      m_type(typeface::arabic(look.points, look.bold)), m_fractions(std::move(fractions))
+    : QLabel(sentence, screen),
+      m_designed(designed),
+      m_colour(look.colour),
+      m_type(typeface::arabic(look.points, look.bold)),
+      m_fractions(std::move(fractions))
 {
     setObjectName(name);
     setAccessibleName(sentence);
@@ -80,8 +83,8 @@ FractionSentence::Placement FractionSentence::place(const std::vector<QRect>& nu
     // bar midway between them, across the wider number.
     for (std::size_t i = 0; i < count; ++i) {
         const int thickness = m_fractions[i].bar ? m_designedBars[i].height() : stroke;
-        const int lack = thickness + 2 * clearance
-                         - (denominators[i].top() - numerators[i].bottom() - 1);
+        const int lack =
+            thickness + 2 * clearance - (denominators[i].top() - numerators[i].bottom() - 1);
         const int up = lack > 0 ? (lack + 1) / 2 : 0;
         const int down = lack > 0 ? lack / 2 : 0;
         const QRect over = numerators[i].translated(0, -up);
@@ -126,8 +129,7 @@ FractionSentence::Placement FractionSentence::place(const std::vector<QRect>& nu
     double barMiddle = 0;
     for (const QRect& bar : placed.bars)
         barMiddle += (bar.top() + bar.bottom() + 1) / 2.0 / double(count);
-    const int baseline =
-        int(std::lround(barMiddle - (letters.top() + letters.bottom() + 1) / 2.0));
+    const int baseline = int(std::lround(barMiddle - (letters.top() + letters.bottom() + 1) / 2.0));
     const int windowWidth = parentWidget()->width();
     for (std::size_t word = 0; word <= count; ++word) {
         const QRect& ink = m_words[word].ink;
@@ -187,10 +189,7 @@ void FractionSentence::arrange()
     update();
 }
 
-std::vector<QRect> FractionSentence::bars() const
-{
-    return m_bars;
-}
+std::vector<QRect> FractionSentence::bars() const { return m_bars; }
 
 std::vector<QRect> FractionSentence::wordInk() const
 {

@@ -16,10 +16,10 @@ class HelpPanel : public QGroupBox {
 
 public:
     struct Design {
-        QRect box;                  // the frame, in the screen
-        QRect textBox;              // the text box, in the frame
-        double captionPoints = 0;   // the caption's type; 0: as large as its strip allows
-        bool pupilTypes = false;    // whether the pupil may click into the text and type
+        QRect box;                 // the frame, in the screen
+        QRect textBox;             // the text box, in the frame
+        double captionPoints = 0;  // the caption's type; 0: as large as its strip allows
+        bool pupilTypes = false;   // whether the pupil may click into the text and type
     };
 
     HelpPanel(QWidget* screen, const Design& design);

@@ -17,9 +17,9 @@ ScorePanel::ScorePanel(QWidget* screen, int questionsLeftTwips)
                             fromUtf8(fresh.correctText()));
     m_wrong = new Caption(screen, QStringLiteral("Label5"), twips(5280, 360, 2805, 375), counter,
                           fromUtf8(fresh.wrongText()));
-    m_questions = new Caption(screen, QStringLiteral("Label6"),
-                              twips(questionsLeftTwips, 360, 1200, 375), counter,
-                              fromUtf8(fresh.questionText()));
+    m_questions =
+        new Caption(screen, QStringLiteral("Label6"), twips(questionsLeftTwips, 360, 1200, 375),
+                    counter, fromUtf8(fresh.questionText()));
     m_grade = new Caption(screen, QStringLiteral("Label9"), twips(840, 360, 675, 375), grade,
                           fromUtf8(fresh.gradeText()));
 

@@ -49,7 +49,8 @@ protected:
 QAccessibleInterface* drawnPart(const QString& className, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (widget && (className == QLatin1String("Picture") || className == QLatin1String("FilledShape")))
+    if (widget &&
+        (className == QLatin1String("Picture") || className == QLatin1String("FilledShape")))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (widget && className == QLatin1String("LineShape"))
         return new QAccessibleWidget(widget, QAccessible::Separator);
@@ -135,8 +136,8 @@ void ScreenWindow::frameFocus(QWidget* control)
         return;
     }
     const QRect around(control->mapTo(this, QPoint(0, 0)), control->size());
-    m_focusFrame->setGeometry(around.adjusted(-FocusFrame::band, -FocusFrame::band,
-                                              FocusFrame::band, FocusFrame::band));
+    m_focusFrame->setGeometry(
+        around.adjusted(-FocusFrame::band, -FocusFrame::band, FocusFrame::band, FocusFrame::band));
     m_focusFrame->raise();
     for (QWidget* mark : m_marks)
         mark->raise();
@@ -157,18 +158,13 @@ bool ScreenWindow::eventFilter(QObject* watched, QEvent* event)
         if (tooSoonToClick())
             return true;
         break;
-    case QEvent::FocusIn:
-        frameFocus(static_cast<QWidget*>(watched));
-        break;
-    case QEvent::FocusOut:
-        frameFocus(nullptr);
-        break;
+    case QEvent::FocusIn: frameFocus(static_cast<QWidget*>(watched)); break;
+    case QEvent::FocusOut: frameFocus(nullptr); break;
     case QEvent::Hide:
         if (watched == focusWidget())
             frameFocus(nullptr);
         break;
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -10,7 +10,19 @@
 class QKeyEvent;
 
 // The program's screens. No screen carries the number 11.
-enum class ScreenId { Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form12 };
+enum class ScreenId {
+    Form1,
+    Form2,
+    Form3,
+    Form4,
+    Form5,
+    Form6,
+    Form7,
+    Form8,
+    Form9,
+    Form10,
+    Form12
+};
 
 // The object name of a screen's window ("Form7").
 QString screenName(ScreenId id);

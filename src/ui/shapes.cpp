@@ -6,8 +6,8 @@
 #include "ui/caption.h"
 #include "ui/geometry.h"
 
-FilledShape::FilledShape(QWidget* parent, const QString& name, const QRect& box,
-                         const QColor& fill, const QColor& border)
+FilledShape::FilledShape(QWidget* parent, const QString& name, const QRect& box, const QColor& fill,
+                         const QColor& border)
     : QWidget(parent), m_fill(fill), m_border(border)
 {
     setObjectName(name);
@@ -64,9 +64,8 @@ void LineShape::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), m_colour);
 }
 
-QGroupBox* makeFrame(QWidget* parent, const QString& name, const QRect& box,
-                     const QString& caption, const QFont& type, const QColor& captionColour,
-                     const QColor& fill)
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QRect& box, const QString& caption,
+                     const QFont& type, const QColor& captionColour, const QColor& fill)
 {
     auto* frame = new QGroupBox(rightToLeft(caption), parent);
     frame->setObjectName(name);

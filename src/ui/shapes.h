@@ -51,9 +51,8 @@ private:
 
 // A group frame with a caption at its top right, filled with `fill` when
 // that is a valid colour.
-QGroupBox* makeFrame(QWidget* parent, const QString& name, const QRect& box,
-                     const QString& caption, const QFont& type, const QColor& captionColour,
-                     const QColor& fill = QColor());
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QRect& box, const QString& caption,
+                     const QFont& type, const QColor& captionColour, const QColor& fill = QColor());
 
 // Sets a sign such as "=" or "÷" among the fraction bars beside it: the middle
 // of its letters level with the bars, and each bar stopped a few pixels short

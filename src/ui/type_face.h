@@ -32,7 +32,6 @@ QFont controlDefault();
 // of the texts fits on one line within the room, its line height included.
 // Where the design names no size, a caption this way is as large as its box
 // allows.
-QFont largestFitting(QFont font, const QSize& room, const QStringList& texts,
-                     int maxPixels = 48);
+QFont largestFitting(QFont font, const QSize& room, const QStringList& texts, int maxPixels = 48);
 
 }  // namespace typeface

@@ -29,10 +29,10 @@ FactCardScreen::FactCardScreen(ScreenHost& host, FactKind kind)
     // the caption then shrinks their type just enough to show them whole.
     m_card = new Caption(this, QStringLiteral("Label1"), twips(1568, 2160, 8745, 3525),
                          CaptionLook{150, true, questionColour, CaptionLook::Align::Centre});
-    new Caption(this, QStringLiteral("Label2"), twips(3780, 6720, 5505, 285),
-                CaptionLook{12, true, answerColour, CaptionLook::Align::Centre,
-                            QStringLiteral("Arial")},
-                QStringLiteral("اضغط ادخال او Enter لتغيير السؤال و اضغط المسافة لتعرف الاجابة "));
+    new Caption(
+        this, QStringLiteral("Label2"), twips(3780, 6720, 5505, 285),
+        CaptionLook{12, true, answerColour, CaptionLook::Align::Centre, QStringLiteral("Arial")},
+        QStringLiteral("اضغط ادخال او Enter لتغيير السؤال و اضغط المسافة لتعرف الاجابة "));
     addHomeLabel(QStringLiteral("Label7"), 1920, 7560, ScreenId::Form7);
 }
 
@@ -61,8 +61,7 @@ bool FactCardScreen::screenKey(QKeyEvent* event)
 void FactCardScreen::render()
 {
     QPalette colours = m_card->palette();
-    colours.setColor(QPalette::WindowText,
-                     m_cards.showingAnswer() ? answerColour : questionColour);
+    colours.setColor(QPalette::WindowText, m_cards.showingAnswer() ? answerColour : questionColour);
     m_card->setPalette(colours);
     m_card->setCaption(fromUtf8(m_cards.cardText()));
 }

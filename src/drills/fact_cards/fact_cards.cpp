@@ -43,7 +43,4 @@ std::string FactCards::answerText() const
     return std::to_string(m_kind == FactKind::Division ? m_a : c());
 }
 
-std::string FactCards::cardText() const
-{
-    return m_showingAnswer ? answerText() : questionText();
-}
+std::string FactCards::cardText() const { return m_showingAnswer ? answerText() : questionText(); }

@@ -31,7 +31,7 @@ public:
     bool showingAnswer() const { return m_showingAnswer; }
     std::string questionText() const;
     std::string answerText() const;
-    std::string cardText() const;   // what the card shows now, question or answer, as UTF-8
+    std::string cardText() const;  // what the card shows now, question or answer, as UTF-8
 
 private:
     FactKind m_kind;

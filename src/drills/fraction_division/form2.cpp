@@ -41,8 +41,7 @@ const BoxDesign boxDesigns[boxCount] = {
      "بسط مقلوب الكسر الثاني"},
     {"txtm2", twips(1200, 3600, 1575, 1245), 2, "imgm2", twips(480, 3960, 630, 600),
      "مقام مقلوب الكسر الثاني"},
-    {"txtb3", twips(5040, 5040, 1815, 1245), 3, "imgb3", twips(6960, 5400, 630, 600),
-     "بسط الناتج"},
+    {"txtb3", twips(5040, 5040, 1815, 1245), 3, "imgb3", twips(6960, 5400, 630, 600), "بسط الناتج"},
     {"txtm3", twips(5040, 6720, 1815, 1245), 3, "imgm3", twips(6960, 6840, 630, 600),
      "مقام الناتج"},
 };
@@ -117,8 +116,8 @@ Form2::Form2(ScreenHost& host)
         const BoxDesign& design = boxDesigns[i];
         const bool sign = Box(i) == Box::amalya;
         const AnswerBoxLook look{sign ? 72.0 : 48.0, true, Qt::red, design.maxLength, !sign};
-        m_boxes[std::size_t(i)] = new AnswerBox(this, QString::fromLatin1(design.name),
-                                                design.box, look, QString::fromUtf8(design.spoken));
+        m_boxes[std::size_t(i)] = new AnswerBox(this, QString::fromLatin1(design.name), design.box,
+                                                look, QString::fromUtf8(design.spoken));
         m_marks[std::size_t(i)] =
             new MarkPicture(this, QString::fromLatin1(design.markName), design.mark,
                             QStringLiteral("علامة ") + QString::fromUtf8(design.spoken));
@@ -165,8 +164,8 @@ Form2::Form2(ScreenHost& host)
     // Tab goes through each step's boxes and then its button, so a pupil
     // can work a problem from the keyboard alone.
     const std::vector<QWidget*> tabOrder{
-        box(Box::b1), box(Box::m1), m_stepButtons[0], box(Box::amalya), m_stepButtons[1],
-        box(Box::b2), box(Box::m2), m_stepButtons[2], box(Box::b3), box(Box::m3),
+        box(Box::b1),     box(Box::m1),  m_stepButtons[0], box(Box::amalya), m_stepButtons[1],
+        box(Box::b2),     box(Box::m2),  m_stepButtons[2], box(Box::b3),     box(Box::m3),
         m_stepButtons[3], m_newQuestion, m_helpButton};
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);

@@ -60,10 +60,7 @@ FractionDivisionDrill::FractionDivisionDrill(RandomSource& random, Feedback& fee
 {
 }
 
-void FractionDivisionDrill::load()
-{
-    m_requests.arm(Timer::Timer1);
-}
+void FractionDivisionDrill::load() { m_requests.arm(Timer::Timer1); }
 
 void FractionDivisionDrill::timer1Fired()
 {
@@ -116,9 +113,7 @@ void FractionDivisionDrill::pressStep(int step, const BoxTexts& boxes)
         return;
     }
     switch (m_phases[indexOf(step)]) {
-    case StepPhase::Closed:
-        openStep(step);
-        break;
+    case StepPhase::Closed: openStep(step); break;
     case StepPhase::Checking:
         if (step == 2) {
             checkSignStep(boxes);
@@ -127,8 +122,7 @@ void FractionDivisionDrill::pressStep(int step, const BoxTexts& boxes)
         }
         break;
     case StepPhase::Hidden:
-    case StepPhase::Done:
-        break;
+    case StepPhase::Done: break;
     }
 }
 
@@ -151,10 +145,7 @@ void FractionDivisionDrill::clearMarks(int step)
     m_requests.disarm(clearTimerOf(step));
 }
 
-void FractionDivisionDrill::toggleHelp()
-{
-    m_helpShown = !m_helpShown;
-}
+void FractionDivisionDrill::toggleHelp() { m_helpShown = !m_helpShown; }
 
 FractionDivisionDrill::StepPhase FractionDivisionDrill::phase(int step) const
 {
@@ -168,8 +159,7 @@ std::string FractionDivisionDrill::stepCaption(int step) const
     }
     switch (m_phases[indexOf(step)]) {
     case StepPhase::Hidden:
-    case StepPhase::Closed:
-        return ownStepCaptions[indexOf(step)];
+    case StepPhase::Closed: return ownStepCaptions[indexOf(step)];
     case StepPhase::Checking:
     case StepPhase::Done:
         // A passed step's button is hidden still carrying the checking caption.
@@ -223,16 +213,12 @@ int FractionDivisionDrill::stepOf(Box box)
 {
     switch (box) {
     case Box::b1:
-    case Box::m1:
-        return 1;
-    case Box::amalya:
-        return 2;
+    case Box::m1: return 1;
+    case Box::amalya: return 2;
     case Box::b2:
-    case Box::m2:
-        return 3;
+    case Box::m2: return 3;
     case Box::b3:
-    case Box::m3:
-        return 4;
+    case Box::m3: return 4;
     }
     return 1;
 }
@@ -240,16 +226,11 @@ int FractionDivisionDrill::stepOf(Box box)
 std::vector<Box> FractionDivisionDrill::boxesOf(int step)
 {
     switch (step) {
-    case 1:
-        return {Box::b1, Box::m1};
-    case 2:
-        return {Box::amalya};
-    case 3:
-        return {Box::b2, Box::m2};
-    case 4:
-        return {Box::b3, Box::m3};
-    default:
-        return {};
+    case 1: return {Box::b1, Box::m1};
+    case 2: return {Box::amalya};
+    case 3: return {Box::b2, Box::m2};
+    case 4: return {Box::b3, Box::m3};
+    default: return {};
     }
 }
 

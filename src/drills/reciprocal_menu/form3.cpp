@@ -23,7 +23,7 @@ QColor plainColour() { return QApplication::palette().color(QPalette::Base); }
 
 Form3::Form3(ScreenHost& host)
     : JudgingScreen(ScreenId::Form3, host,
-                  {.background = twips(0, 720, 12105, 8220), .questionsLeftTwips = 3240})
+                    {.background = twips(0, 720, 12105, 8220), .questionsLeftTwips = 3240})
 {
     const CaptionLook number{72, true, QColor(0xffff00), CaptionLook::Align::Centre};
     auto large = [this, &number](const char* name, QRect box) {
@@ -34,11 +34,11 @@ Form3::Form3(ScreenHost& host)
     m_b2 = large("b2", twips(2640, 1080, 735, 2205));
     m_m2 = large("m2", twips(2640, 2280, 735, 2205));
     // Its runs of "ــ" are the two fractions' bars, the given fraction's on the right.
-    m_sentence = new FractionSentence(
-        this, QStringLiteral("Label2"), twips(1860, 2040, 8835, 1125),
-        QStringLiteral("مقلوب الكسر ــ هو ــ :"),
-        CaptionLook{48, true, QColor(0xffffc0), CaptionLook::Align::Centre},
-        {{m_b1, m_m1}, {m_b2, m_m2}});
+    m_sentence =
+        new FractionSentence(this, QStringLiteral("Label2"), twips(1860, 2040, 8835, 1125),
+                             QStringLiteral("مقلوب الكسر ــ هو ــ :"),
+                             CaptionLook{48, true, QColor(0xffffc0), CaptionLook::Align::Centre},
+                             {{m_b1, m_m1}, {m_b2, m_m2}});
 
     // The window-text colour of the desktop, the text colour on its base.
     m_rightBox = new FilledShape(this, QStringLiteral("Shape2"), twips(6000, 4200, 3495, 2655),
@@ -58,8 +58,8 @@ Form3::Form3(ScreenHost& host)
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     addMessageLabel(twips(5190, 6960, 1635, 645), Qt::white);
-    m_answerKey = new Caption(this, QStringLiteral("Label10"), twips(720, 6360, 735, 615),
-                              CaptionLook{});
+    m_answerKey =
+        new Caption(this, QStringLiteral("Label10"), twips(720, 6360, 735, 615), CaptionLook{});
     m_answerKey->hide();
 
     onClick(m_rightMark, [this] { m_drill.mark(true); });

@@ -27,8 +27,8 @@ Form6::Form6(ScreenHost& host)
                                       {{m_b1, m_m1, bar}});
 
     const AnswerBoxLook answer{48, true, Qt::red, 2, true};
-    m_numerator = new AnswerBox(this, QStringLiteral("txtb1"), twips(5213, 4200, 1455, 1365), answer,
-                                QStringLiteral("بسط المقلوب"));
+    m_numerator = new AnswerBox(this, QStringLiteral("txtb1"), twips(5213, 4200, 1455, 1365),
+                                answer, QStringLiteral("بسط المقلوب"));
     m_denominator = new AnswerBox(this, QStringLiteral("txtm1"), twips(5213, 5880, 1455, 1245),
                                   answer, QStringLiteral("مقام المقلوب"));
     new LineShape(this, QStringLiteral("Line1"), 6893, 5093, 5760, Qt::yellow, 5);
@@ -55,8 +55,7 @@ bool Form6::screenKey(QKeyEvent* event)
             m_drill.submit(m_numerator->text().toStdString(), m_denominator->text().toStdString());
         });
         return true;
-    default:
-        return DrillScreen::screenKey(event);
+    default: return DrillScreen::screenKey(event);
     }
 }
 

@@ -52,8 +52,9 @@ bool QuotientChoiceDrill::choose(int option)
         return false;
     m_optionsEnabled = false;
     const bool right = m_options[static_cast<std::size_t>(option)] == m_answer;
-    giveVerdict(right ? Judgement{1, 0, std::string(messages::praise)}
-                      : Judgement{0, 1, std::string(messages::correction) + std::to_string(m_answer)},
+    giveVerdict(right
+                    ? Judgement{1, 0, std::string(messages::praise)}
+                    : Judgement{0, 1, std::string(messages::correction) + std::to_string(m_answer)},
                 Timer::Timer1);
     return right;
 }

@@ -21,14 +21,14 @@ public:
 
     QuotientChoiceDrill(RandomSource& random, Feedback& feedback);
 
-    void start();                          // the screen's load work
-    bool choose(int option);               // 0, 1, 2 for Command1, Command2, Command3
-    void nextQuestion();                   // Timer1 fired
+    void start();             // the screen's load work
+    bool choose(int option);  // 0, 1, 2 for Command1, Command2, Command3
+    void nextQuestion();      // Timer1 fired
     int kind() const;
     int dividend() const;
     int divisor() const;
     int answer() const;
-    std::string questionText() const;      // "70÷10=", no blanks
+    std::string questionText() const;  // "70÷10=", no blanks
     std::string optionText(int option) const;
     bool optionsEnabled() const;
 

@@ -24,7 +24,8 @@ bool ReciprocalEntryDrill::submit(std::string_view numeratorText, std::string_vi
 
     // The reciprocal of b1/m1 is m1/b1. Leading zeros and anything after
     // the number do not matter; an empty box reads 0, which is never right.
-    const bool right = leadingNumber(numeratorText) == m1() && leadingNumber(denominatorText) == b1();
+    const bool right =
+        leadingNumber(numeratorText) == m1() && leadingNumber(denominatorText) == b1();
     giveVerdict({right ? 1 : 0, right ? 0 : 1,
                  std::string(right ? messages::praise : messages::shortWrong)},
                 Timer::Timer1);

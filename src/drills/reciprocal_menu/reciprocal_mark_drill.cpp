@@ -8,7 +8,7 @@ namespace {
 
 // How the proposed answer is made from the given fraction b/m.
 enum Case {
-    Reciprocal = 0,       // m/b, the right answer
+    Reciprocal = 0,        // m/b, the right answer
     WrongDenominator = 1,  // m/(b + m): the right numerator over a wrong denominator
     SameFraction = 2,      // b/m, the given fraction itself
 };
@@ -77,7 +77,8 @@ MarkOutcome ReciprocalMarkDrill::mark(bool saysRight)
         // The right answer is named by the mark the pupil should have
         // clicked: a word reads the same in right-to-left text, where a
         // fraction written on one line could be read the wrong way round.
-        judgement = {0, 1, std::string(messages::correction) + (reciprocal ? rightMark : wrongMark)};
+        judgement = {0, 1,
+                     std::string(messages::correction) + (reciprocal ? rightMark : wrongMark)};
     }
     giveVerdict(judgement, Timer::Timer1);
     return outcome;

@@ -184,7 +184,8 @@ bool DivisionDrill::boxShown(Box box) const
 
 bool DivisionDrill::boxLocked(Box box) const
 {
-    return m_step == DivisionStep::Solved || (m_step != DivisionStep::Drawing && stepOf(box) < m_step);
+    return m_step == DivisionStep::Solved ||
+           (m_step != DivisionStep::Drawing && stepOf(box) < m_step);
 }
 
 bool DivisionDrill::checkButtonShown(Box box) const

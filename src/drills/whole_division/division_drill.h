@@ -33,9 +33,9 @@ public:
 
     // `Comq`: opens a fresh quotient box and arms Timer1 to draw a problem.
     // Only from Idle or Solved: a problem cannot be skipped.
-    void requestProblem();                               // Comq
+    void requestProblem();  // Comq
     // Timer1 fired: draws the problem and asks for its quotient.
-    void drawProblem();                                  // Timer1 tick
+    void drawProblem();  // Timer1 tick
     // The three checks. A check for a step that is not the current one
     // changes nothing and gives Wrong: nothing was accepted.
     CheckResult submitQuotient(std::string_view text);   // enter1
@@ -44,13 +44,13 @@ public:
     void hideFeedback();                                 // Timerhidenatija tick
     // `Comhelp`: opens the hint panel, writing the current step's hint, or
     // closes it. Does nothing while the button is hidden (before any problem).
-    void toggleHelp();                                   // Comhelp
+    void toggleHelp();  // Comhelp
     DivisionStep step() const;
     int dividend() const;
     int divisor() const;
     int quotient() const;
     int remainder() const;
-    const std::string& hintText() const;                 // lines end in "\r\n"
+    const std::string& hintText() const;  // lines end in "\r\n"
     // How many times the hint has been written, the same text again
     // included: each writing replaces whatever the pupil typed in its box.
     int hintWrites() const { return m_hintWrites; }

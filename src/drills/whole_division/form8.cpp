@@ -30,9 +30,11 @@ struct StepDesign {
 };
 
 const StepDesign stepDesigns[3] = {
-    {"Txtnatj1", twips(6000, 2640, 975, 705), "خارج القسمة", "enter1", twips(2880, 2280, 1575, 615)},
+    {"Txtnatj1", twips(6000, 2640, 975, 705), "خارج القسمة", "enter1",
+     twips(2880, 2280, 1575, 615)},
     {"Txtnatj2", twips(6000, 3960, 975, 705), "حاصل الضرب", "enter2", twips(2880, 3120, 1575, 615)},
-    {"Txtnatj3", twips(6000, 4920, 975, 705), "باقي القسمة", "enter3", twips(2880, 3960, 1575, 615)},
+    {"Txtnatj3", twips(6000, 4920, 975, 705), "باقي القسمة", "enter3",
+     twips(2880, 3960, 1575, 615)},
 };
 
 // The lines of the figure are 5 pixels wide, white like its numbers.
@@ -67,7 +69,7 @@ QString shownHint(const std::string& hint)
 
 Form8::Form8(ScreenHost& host)
     : JudgingScreen(ScreenId::Form8, host,
-                  {.background = twips(-120, 720, 12105, 8220), .windowColour = menuBackground})
+                    {.background = twips(-120, 720, 12105, 8220), .windowColour = menuBackground})
 {
     new Caption(this, QStringLiteral("Label1"), twips(6585, 1560, 4455, 855),
                 CaptionLook{36, true, QColor(0xffffc0), CaptionLook::Align::Centre},
@@ -82,9 +84,11 @@ Form8::Form8(ScreenHost& host)
                             figure, QStringLiteral("?"));
     // The bracket of the long division: its two bars and the stroke between them.
     const QString bracket = QStringLiteral("خط القسمة");
-    (new LineShape(this, QStringLiteral("Line1"), 7560, 5880, 3480, Qt::white, lineWidth))->setAccessibleName(bracket);
+    (new LineShape(this, QStringLiteral("Line1"), 7560, 5880, 3480, Qt::white, lineWidth))
+        ->setAccessibleName(bracket);
     verticalLine(this, QStringLiteral("Line3"), 5880, 3480, 4080)->setAccessibleName(bracket);
-    (new LineShape(this, QStringLiteral("Line2"), 5880, 4800, 4080, Qt::white, lineWidth))->setAccessibleName(bracket);
+    (new LineShape(this, QStringLiteral("Line2"), 5880, 4800, 4080, Qt::white, lineWidth))
+        ->setAccessibleName(bracket);
     m_minus = new Caption(this, QStringLiteral("naqs"), twips(7200, 4200, 315, 645), figure,
                           QStringLiteral("-"));
     m_subtractionBar =
@@ -100,9 +104,9 @@ Form8::Form8(ScreenHost& host)
                                           look, QString::fromUtf8(design.spoken));
         answer->setMaxLength(std::numeric_limits<int>::max());
         m_boxes[std::size_t(i)] = answer;
-        QPushButton* check = makeButton(this, QString::fromLatin1(design.button),
-                                        design.buttonPlace, QStringLiteral("ادخال الناتج"),
-                                        buttonType);
+        QPushButton* check =
+            makeButton(this, QString::fromLatin1(design.button), design.buttonPlace,
+                       QStringLiteral("ادخال الناتج"), buttonType);
         fitButtonType(check, {QStringLiteral("ادخال الناتج")});
         connect(check, &QPushButton::clicked, this, [this, i] { submit(Box(i)); });
         m_checkButtons[std::size_t(i)] = check;
@@ -141,9 +145,8 @@ Form8::Form8(ScreenHost& host)
     setAnswerBoxes({m_boxes.begin(), m_boxes.end()});
 
     // Tab goes from each box to its button, step by step.
-    const std::vector<QWidget*> tabOrder{box(Box::Txtnatj1), m_checkButtons[0],
-                                         box(Box::Txtnatj2), m_checkButtons[1],
-                                         box(Box::Txtnatj3), m_checkButtons[2],
+    const std::vector<QWidget*> tabOrder{box(Box::Txtnatj1), m_checkButtons[0],  box(Box::Txtnatj2),
+                                         m_checkButtons[1],  box(Box::Txtnatj3), m_checkButtons[2],
                                          m_newProblem,       m_helpButton};
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
