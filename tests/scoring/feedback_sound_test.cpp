@@ -75,7 +75,8 @@ void expectHeard(const std::string& what, const std::string& expected, SoundOutc
     QTimer::singleShot(0, [&] { handled = true; });
     const auto start = std::chrono::steady_clock::now();  // for the lower bound below
     EXPECT_EQ(call(), outcome);
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    using Seconds = std::chrono::duration<double>;
+    const Seconds took = std::chrono::steady_clock::now() - start;  // for the lower bound below
     // Lower bound: the call lasts until the sound, quiet ends included, has been played, not only
     // handed over.
     EXPECT_GE(took.count(), double(file.frames()) / file.samplerate() - 0.020) << "returned early";
